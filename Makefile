@@ -1,0 +1,67 @@
+# make run   - install what is missing, build, play the game in game/
+# make test  - install what is missing, build, run every test through ctest
+BUILD := build
+JOBS := $(shell nproc)
+
+BUILD_PKGS := cmake g++ make pkg-config liballegro4-dev libjpgalleg4-dev
+TEST_PKGS := libgtest-dev libbenchmark-dev python3 python3-xlib xvfb xdotool x11-apps imagemagick faketime
+ASSET_PKGS := python3 python3-pil sox espeak-ng imagemagick fonts-dejavu-core
+
+.PHONY: run test build deps test-deps asset-deps bench sanitize assets clean
+
+# Installs only the packages that are missing, so a second run installs nothing.
+define install_missing
+	@missing=""; for p in $(1); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  SUDO=""; [ "$$(id -u)" -ne 0 ] && SUDO=sudo; \
+	  $$SUDO apt-get update -qq && DEBIAN_FRONTEND=noninteractive $$SUDO apt-get install -y -qq $$missing >/dev/null; \
+	fi
+endef
+
+deps:
+	$(call install_missing,$(BUILD_PKGS))
+
+test-deps:
+	$(call install_missing,$(BUILD_PKGS) $(TEST_PKGS))
+
+asset-deps:
+	$(call install_missing,$(ASSET_PKGS))
+
+build: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMO_BENCH=OFF -DVELMO_E2E=OFF >/dev/null
+	cmake --build $(BUILD) -j $(JOBS) --target velmo
+
+run: build
+	@if [ -z "$$DISPLAY" ]; then \
+	  echo "There is no display to open the game window on."; \
+	  echo "Run it under a virtual display instead:  xvfb-run -s '-screen 0 800x600x24' make run"; \
+	  exit 1; \
+	fi
+	cd game && ../$(BUILD)/velmo
+
+test: test-deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMO_BENCH=ON -DVELMO_E2E=ON >/dev/null
+	cmake --build $(BUILD) -j $(JOBS)
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	$(MAKE) sanitize
+
+bench: test-deps
+	cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DVELMO_BENCH=ON -DVELMO_E2E=OFF -DVELMO_GAME=OFF >/dev/null
+	cmake --build $(BUILD)-bench -j $(JOBS) --target velmo_bench
+	$(BUILD)-bench/velmo_bench
+
+# Unit tests under AddressSanitizer and UndefinedBehaviorSanitizer (no window).
+sanitize: test-deps
+	cmake -S . -B $(BUILD)-asan -DCMAKE_BUILD_TYPE=Debug -DVELMO_GAME=OFF -DVELMO_BENCH=OFF \
+	  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all" >/dev/null
+	cmake --build $(BUILD)-asan -j $(JOBS) --target velmo_unit_tests
+	$(BUILD)-asan/velmo_unit_tests --gtest_brief=1
+
+assets: asset-deps
+	bash tools/make_assets.sh
+
+clean:
+	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-asan

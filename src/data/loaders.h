@@ -1,0 +1,36 @@
+// The three data files and the lookups by identifier.
+//
+// The squad file, the league file and the fixture file are read with the same
+// loop: at most M records, stopping at the end of the file. A missing file or
+// one that does not scan is reported through LoadStatus; nothing is read or
+// written beyond a field.
+#pragma once
+
+#include <string>
+
+#include "data/league.h"
+
+struct LoadStatus {
+    bool ok = true;
+    std::string message;  // what the player is told when !ok
+};
+
+void InitPlayers(League& lg);
+void InitCalendario(League& lg);
+// Each loader reads its file from `folder` ("" or "." for the working folder).
+LoadStatus LoadVelmoTeam(League& lg, const std::string& folder);
+LoadStatus LoadAllTeams(League& lg, const std::string& folder);   // 3 draws per team read
+LoadStatus LoadCalendario(League& lg, const std::string& folder);
+
+// The five clearing and loading steps in their fixed order; stops at the first failure.
+LoadStatus LoadLeague(League& lg, const std::string& folder);
+
+// Slot of the first team carrying `id`, copying its name into `name`;
+// a miss returns 0 and leaves `name` untouched.
+int FindTeam(const League& lg, int id, char* name);
+// Index of the first player carrying `number`, copying his surname into `surname`;
+// a miss returns 0 and leaves `surname` untouched.
+int FindPlayer(const League& lg, int number, char* surname);
+
+// Limits a rating to 1..30.
+int LimitRating(int value);

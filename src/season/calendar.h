@@ -1,0 +1,12 @@
+// The calendar viewer's texts and paging.
+#pragma once
+
+#include "data/league.h"
+
+void FindDay(League& lg, int number);   // day = "Match Day " + number
+void FindMatches(League& lg, int index);  // now = index; textbuffer = its fixtures
+// Paging: false (nothing to do) past either end, else the new page is composed.
+bool CalendarNext(League& lg);
+bool CalendarPrevious(League& lg);
+// Opening the viewer on the next matchday.
+void CalendarOpen(League& lg);
