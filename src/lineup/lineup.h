@@ -23,3 +23,9 @@ LineupCheck SetUpTeam(League& lg, const LineupMarks& marks);
 
 // Sector of a role: 0 for "GK" and "DF", 1 "MF", 2 "AT", -1 for anything else.
 int RoleSector(const char* role);
+
+// Adds (sign +1) or takes away (sign -1) a player's values in the sector sums
+// of his role, and counts him in the module unless he is a goalkeeper. The
+// goalkeeper count is the line-up check's own. Returns false, changing
+// nothing, for a role outside the table.
+bool AddToSectors(Team& team, const Player& player, int sign);

@@ -11,6 +11,11 @@ void AvversarioInCampo(League& lg);  // side[1] from squadra[avversario]
 // comes in; Velmo's module and sums follow, then side[0] is copied again.
 void UpdateVelmo(League& lg, int starter_slot, int sub_slot);
 
+// The squad player carrying `number`, or nullptr when no player does: 0 is
+// an empty line-up slot, and FindPlayer's miss (index 0) is told apart here.
+const Player* PlayerByNumber(const League& lg, int number);
+Player* PlayerByNumber(League& lg, int number);
+
 // "4 - 4 - 2"
 std::string ModuleText(const Team& team);
 // " 75 80 70": technique, fantasy, condition of one sector
