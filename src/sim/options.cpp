@@ -1,0 +1,103 @@
+#include "sim/options.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+const char* const kSimUsage =
+    "usage: velmo-sim [--data DIR] [--seed N] [--matchdays K] [--starters ROWS]\n"
+    "                 [--subs ROWS] [--tactic T] [--recheck] [--save FILE]\n"
+    "  ROWS: comma-separated squad rows 0..21 (defaults 0..10 and 11..16)\n"
+    "  T: the tactics slider, -5 (Defence Wall) to 5 (Crazy Attack), default 0\n";
+
+namespace {
+
+// A whole decimal number within [low, high].
+bool ParseNumber(const std::string& text, long long low, long long high, long long& value) {
+    if (text.empty()) return false;
+    errno = 0;
+    char* end = nullptr;
+    value = std::strtoll(text.c_str(), &end, 10);
+    return errno == 0 && *end == '\0' && value >= low && value <= high;
+}
+
+bool ParseRows(const std::string& text, bool (&rows)[kSquadSize]) {
+    for (bool& row : rows) row = false;
+    size_t start = 0;
+    while (start <= text.size() && !text.empty()) {
+        size_t comma = text.find(',', start);
+        if (comma == std::string::npos) comma = text.size();
+        long long row = 0;
+        if (!ParseNumber(text.substr(start, comma - start), 0, kSquadSize - 1, row)) return false;
+        rows[row] = true;
+        start = comma + 1;
+    }
+    return true;
+}
+
+void DefaultMarks(LineupMarks& marks) {
+    for (int r = 0; r < kSquadSize; ++r) {
+        marks.starter[r] = r <= 10;
+        marks.substitute[r] = r >= 11 && r <= 16;
+    }
+}
+
+}  // namespace
+
+bool ParseSimOptions(int argc, char** argv, SimOptions& options, std::string& error) {
+    DefaultMarks(options.marks);
+    for (int i = 1; i < argc; ++i) {
+        std::string option = argv[i];
+        if (option == "--recheck") {
+            options.recheck = true;
+            continue;
+        }
+        if (option != "--data" && option != "--seed" && option != "--matchdays" &&
+            option != "--starters" && option != "--subs" && option != "--tactic" &&
+            option != "--save") {
+            error = "unknown option '" + option + "'";
+            return false;
+        }
+        if (i + 1 >= argc) {
+            error = "option '" + option + "' needs a value";
+            return false;
+        }
+        std::string value = argv[++i];
+        long long number = 0;
+        if (option == "--data") {
+            options.data = value;
+        } else if (option == "--save") {
+            options.save = value;
+        } else if (option == "--seed") {
+            if (!ParseNumber(value, 0, 4294967295LL, number)) {
+                error = "the seed must be a whole number from 0 to 4294967295";
+                return false;
+            }
+            options.has_seed = true;
+            options.seed = static_cast<unsigned>(number);
+        } else if (option == "--matchdays") {
+            if (!ParseNumber(value, 0, INT_MAX, number)) {
+                error = "the matchdays must be a whole number, 0 or more";
+                return false;
+            }
+            options.matchdays = static_cast<int>(number);
+        } else if (option == "--tactic") {
+            if (!ParseNumber(value, -5, 5, number)) {
+                error = "the tactic must be a whole number from -5 to 5";
+                return false;
+            }
+            options.tactic = static_cast<int>(number);
+        } else if (!ParseRows(value, option == "--starters" ? options.marks.starter
+                                                           : options.marks.substitute)) {
+            error = "'" + value + "' is not a list of squad rows 0..21";
+            return false;
+        }
+    }
+    for (int r = 0; r < kSquadSize; ++r) {
+        if (options.marks.starter[r] && options.marks.substitute[r]) {
+            error = "row " + std::to_string(r) + " is both a starter and a substitute";
+            return false;
+        }
+    }
+    return true;
+}
