@@ -20,8 +20,6 @@ constexpr int kInfoClose = 3;
 char kCloseText[] = "&Close";
 char kNewLeagueText[] = "&New League";
 
-void* Callback(int (*callback)()) { return reinterpret_cast<void*>(callback); }
-
 DIALOG info_dlg[] = {
     // (proc)        (x)  (y)  (w)  (h) (fg)(bg)(key)(flags)(d1)(d2)(dp)        (dp2)    (dp3)
     {d_box_proc,      0,   0,   800, 600, 0, 0,  0,   0,      0,  0,  nullptr,    nullptr, nullptr},

@@ -15,7 +15,6 @@ BITMAP* sfondo = nullptr;
 namespace {
 
 void* Txt(const char* text) { return const_cast<char*>(text); }
-void* Callback(int (*callback)()) { return reinterpret_cast<void*>(callback); }
 
 // Entries the code addresses by number.
 constexpr int kExitButton = 6;

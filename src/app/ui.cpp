@@ -183,8 +183,12 @@ bool AskAreYouSure() {
 
 int my_button_proc(int msg, DIALOG* d, int c) {
     const int result = d_button_proc(msg, d, c);
-    if (result == D_CLOSE && d->dp3) return reinterpret_cast<int (*)()>(d->dp3)();
-    return result;
+    if (result != D_CLOSE || !d->dp3) return result;
+    const int callback_result = reinterpret_cast<int (*)()>(d->dp3)();
+    // The button was released while the callback ran (a message box, a
+    // whole screen): draw it raised again unless its dialog is closing.
+    if (callback_result == D_O_K) object_message(d, MSG_DRAW, 0);
+    return callback_result;
 }
 
 int closecal() { return D_CLOSE; }

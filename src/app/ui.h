@@ -34,6 +34,9 @@ int my_button_proc(int msg, DIALOG* d, int c);
 // The callback of every close-type button: returns 1.
 int closecal();
 
+// A button callback as a dialog entry's third pointer (dp3).
+inline void* Callback(int (*callback)()) { return reinterpret_cast<void*>(callback); }
+
 // Decides whether a nested dialog may close; `object` is the entry that
 // closed it, -1 for Escape. Returning false keeps the dialog running.
 using MayClose = bool (*)(int object);

@@ -36,8 +36,6 @@ int In4();
 int In5();
 int CloseMatch();
 
-void* Callback(int (*callback)()) { return reinterpret_cast<void*>(callback); }
-
 // Addressed entries of match_dlg.
 constexpr int kBox = 0;
 constexpr int kBackground = 1;

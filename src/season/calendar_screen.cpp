@@ -27,8 +27,6 @@ char kNextText[] = "&Next";
 char kCloseText[] = "&Close";
 char kHeadingPlaceholder[] = "Match Day n.";
 
-void* Callback(int (*callback)()) { return reinterpret_cast<void*>(callback); }
-
 DIALOG cal_dlg[] = {
     // (proc)           (x)  (y)  (w)  (h) (fg)(bg)(key)(flags)(d1)(d2)(dp)                 (dp2)    (dp3)
     {d_shadow_box_proc, 120, 48,  440, 328, 0, 0,  0,   0,      0,  0,  nullptr,             nullptr, nullptr},

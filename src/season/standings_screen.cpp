@@ -20,8 +20,6 @@ constexpr int kNumbers = 5;
 char kCloseText[] = "&Close";
 char kTitleText[] = "Standings";
 
-void* Callback(int (*callback)()) { return reinterpret_cast<void*>(callback); }
-
 DIALOG class_dlg[] = {
     // (proc)           (x)  (y)  (w)  (h) (fg)(bg)(key)(flags)(d1)(d2)(dp)        (dp2)    (dp3)
     {d_shadow_box_proc, 120, 48,  540, 448, 0, 0,  0,   0,      0,  0,  nullptr,    nullptr, nullptr},
