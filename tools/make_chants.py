@@ -73,11 +73,11 @@ def at(seconds):
     return int(round(seconds * sound.RATE))
 
 
-def chant_layer(studio, spec, singers, beat, period):
+def chant_layer(studio, score, singers, beat, period):
     track = [0.0] * (3 * period)
-    for cycle in range(spec["cycles"]):
-        for b, text, step, speed, *held in spec["syllables"]:
-            when = (cycle * spec["beats"] + b) * beat
+    for cycle in range(score["cycles"]):
+        for b, text, step, speed, *held in score["syllables"]:
+            when = (cycle * score["beats"] + b) * beat
             for s in singers:
                 clip = studio.speak(text, s["voice"], max(0, min(99, s["pitch"] + step)),
                                     int(speed * s["speed"]), VOICE_LEVEL)
@@ -86,10 +86,10 @@ def chant_layer(studio, spec, singers, beat, period):
                     clip = studio.effect(clip, "tempo", "-s", f"{factor:.4f}")
                 sound.place_looped(track, clip, at(when + s["late"]), period, s["gain"])
     return studio.effect(track, "highpass", "140", "lowpass", "3600",
-                         "overdrive", "4", "reverb", spec["reverb"], "50", "90", "100", "30")
+                         "overdrive", "4", "reverb", score["reverb"], "50", "90", "100", "30")
 
 
-def murmur_layer(studio, spec, rng, period):
+def murmur_layer(studio, score, rng, period):
     track = [0.0] * (3 * period)
     for _ in range(int(period / sound.RATE * 4)):
         clip = studio.speak(SHOUTS[rng.randrange(len(SHOUTS))],
@@ -99,7 +99,7 @@ def murmur_layer(studio, spec, rng, period):
     return studio.effect(track, "lowpass", "1400", "reverb", "90", "60", "100")
 
 
-def roar_layer(studio, spec, period):
+def roar_layer(studio, score, period):
     """Low rumble and mid hubbub, swelling three times per loop."""
     noise = studio.synth(2 * period / sound.RATE, "whitenoise")
     swell = f"{3 * sound.RATE / period:.6f}"
@@ -125,16 +125,16 @@ def hit_clips(studio, rng):
     return drum, clap, stomp
 
 
-def hits_layer(studio, spec, clips, beat, period):
+def hits_layer(studio, score, clips, beat, period):
     drum, clap, stomp = clips
     track = [0.0] * (3 * period)
-    for cycle in range(spec["cycles"]):
-        base = cycle * spec["beats"]
-        for b in spec["drum"]:
+    for cycle in range(score["cycles"]):
+        base = cycle * score["beats"]
+        for b in score["drum"]:
             sound.place_looped(track, drum, at((base + b) * beat), period, 0.9)
-        for b in spec["claps"]:
+        for b in score["claps"]:
             sound.place_looped(track, clap, at((base + b) * beat), period, 1.6)
-        for b in spec["stomps"]:
+        for b in score["stomps"]:
             sound.place_looped(track, stomp, at((base + b) * beat - 0.02), period, 2.5)
     return studio.effect(track, "reverb", "45", "50", "80")
 
@@ -149,21 +149,21 @@ def scaled(samples, level):
     return [x * factor for x in samples]
 
 
-def make_chant(studio, spec, game):
-    rng = random.Random(spec["file"])
-    beat = 60.0 / spec["bpm"]
-    period = at(spec["cycles"] * spec["beats"] * beat)
-    singers = crowd_of(spec["singers"], rng)
+def make_chant(studio, score, game):
+    rng = random.Random(score["file"])
+    beat = 60.0 / score["bpm"]
+    period = at(score["cycles"] * score["beats"] * beat)
+    singers = crowd_of(score["singers"], rng)
     layers = [
-        scaled(roar_layer(studio, spec, period), 0.05 * spec["roar"]),
-        scaled(murmur_layer(studio, spec, rng, period), 0.02),
-        scaled(chant_layer(studio, spec, singers, beat, period), 0.12),
-        scaled(hits_layer(studio, spec, hit_clips(studio, rng), beat, period), 0.07),
+        scaled(roar_layer(studio, score, period), 0.05 * score["roar"]),
+        scaled(murmur_layer(studio, score, rng, period), 0.02),
+        scaled(chant_layer(studio, score, singers, beat, period), 0.12),
+        scaled(hits_layer(studio, score, hit_clips(studio, rng), beat, period), 0.07),
     ]
     mix = sound.middle([sum(xs) for xs in zip(*layers)], period)
     # Start just before the first syllable of a cycle.
     loop = sound.rotate_to_quiet_zero(mix, period - at(0.08))
-    sound.write_wav(os.path.join(game, "media", spec["file"]), loop, 0.89)
+    sound.write_wav(os.path.join(game, "media", score["file"]), loop, 0.89)
 
 
 def main(argv):
@@ -171,9 +171,9 @@ def main(argv):
     names = argv[2:]
     studio = sound.Studio()
     try:
-        for spec in CHANTS:
-            if not names or spec["file"] in names:
-                make_chant(studio, spec, game)
+        for score in CHANTS:
+            if not names or score["file"] in names:
+                make_chant(studio, score, game)
     finally:
         studio.close()
 
