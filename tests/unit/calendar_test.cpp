@@ -1,88 +1,50 @@
-// The calendar viewer: headings, fixture texts with the human club as
-// "VELMO", unknown identifiers, and paging between the two ends.
+// The calendar viewer and the season-end results: headings, fixtures, "VELMO", paging.
 #include "season/calendar.h"
 
 #include <gtest/gtest.h>
 
-#include "season/fixtures.h"
+#include "season/new_league.h"
 #include "season_fixtures.h"
 
-using namespace season_test;
-
-namespace {
-
-std::string Repeat(const std::string& line, int times) {
-    std::string text;
-    for (int i = 0; i < times; ++i) text += line;
-    return text;
-}
-
-}  // namespace
-
-TEST(CalendarOpen, AFreshLeagueOpensOnTheFirstMatchdayAtNil) {
+TEST(Calendar, OpensOnTheNextMatchdayAndPagesBackToThePlayedOneWithItsScores) {
     League lg = MakeLeague();
-    lg.giornata[0].number = 7;  // the heading shows the file's number, not the index
-    CalendarOpen(lg);
-    EXPECT_EQ(lg.now, 0);
-    EXPECT_EQ(lg.day, "Match Day 7");
-    EXPECT_EQ(lg.textbuffer.rfind("VELMO  Zolla  0 - 0\n\nValle  Alba  0 - 0\n\n", 0), 0u);
-    EXPECT_EQ(lg.textbuffer.size(), lg.textbuffer.find("Monte  Lago  0 - 0\n\n") + 20);
-}
-
-TEST(CalendarPrevious, ShowsThePlayedMatchdayWithItsScores) {
-    League lg = MakeLeague();
-    lg.matchday = 1;
-    RecordResult(lg, kHumanId, 0, 2, 1);  // the human club won away at Alba
-    RecordResult(lg, 1, 18, 3, 0);
-    UpdateCalendario(lg, 1, 7, 12, 10, 0);
+    ComposeLastResults(lg);  // the season-end page when no matchday was played
+    EXPECT_EQ(lg.textbuffer, "No matchday was played.\n");
+    Matchday& played = lg.giornata[1];  // the scores of calendar_day2.txt
+    played.home_goals[0] = 1;
+    played.away_goals[0] = 2;
+    played.home_goals[1] = 3;
+    played.home_goals[7] = 10;
     lg.matchday = 2;
+    ComposeLastResults(lg);  // the season-end page shows the last matchday played
+    EXPECT_EQ(std::tie(lg.now, lg.textbuffer), std::make_tuple(1, Golden("calendar_day2.txt")));
+    lg.giornata[2].number = 7;  // the heading shows the file's number, not the index
     CalendarOpen(lg);
-    EXPECT_EQ(lg.day, "Match Day 3");
+    EXPECT_EQ(std::make_tuple(lg.now, lg.day), std::make_tuple(2, std::string("Match Day 7")));
+    EXPECT_EQ(lg.textbuffer.rfind("VELMO  Borgo  0 - 0\n\nAlba  Castello  0 - 0\n\n", 0), 0u);
     ASSERT_TRUE(CalendarPrevious(lg));
-    EXPECT_EQ(lg.now, 1);
-    EXPECT_EQ(lg.day, "Match Day 2");
+    EXPECT_EQ(std::make_tuple(lg.now, lg.day), std::make_tuple(1, std::string("Match Day 2")));
     EXPECT_EQ(lg.textbuffer, Golden("calendar_day2.txt"));
 }
 
-TEST(FindMatches, AnIdentifierNoClubCarriesShowsADash) {
+// Paging stops at both ends; an empty record (a short fixture file) shows dashes.
+TEST(Calendar, PagesBetweenTheEndsAndNeverReadsPastThem) {
     League lg = MakeLeague();
-    Matchday& empty = lg.giornata[37];  // past the end of a short fixture file
+    Matchday& empty = lg.giornata[37];
     empty.number = -1;
     for (int i = 0; i < kFixtures; ++i) empty.home[i] = empty.away[i] = -1;
-    lg.now = 36;
-    ASSERT_TRUE(CalendarNext(lg));
-    EXPECT_EQ(lg.day, "Match Day -1");
-    EXPECT_EQ(lg.textbuffer, Repeat("-  -  0 - 0\n\n", 10));
-
-    lg.giornata[4].away[9] = 42;
-    FindMatches(lg, 4);
-    EXPECT_NE(lg.textbuffer.find("  -  0 - 0\n\n"), std::string::npos);
-}
-
-TEST(CalendarPaging, StopsAtBothEndsWithoutChangingThePage) {
-    League lg = MakeLeague();
     CalendarOpen(lg);
     EXPECT_FALSE(CalendarPrevious(lg));
-    EXPECT_EQ(lg.now, 0);
-    EXPECT_EQ(lg.day, "Match Day 1");
+    EXPECT_EQ(std::make_tuple(lg.now, lg.day), std::make_tuple(0, std::string("Match Day 1")));
     int pages = 0;
-    while (CalendarNext(lg)) ++pages;
-    EXPECT_EQ(pages, 37);
-    EXPECT_EQ(lg.now, 37);
-    EXPECT_EQ(lg.day, "Match Day 38");
-    const std::string last = lg.textbuffer;
-    EXPECT_FALSE(CalendarNext(lg));
-    EXPECT_EQ(lg.textbuffer, last);
-    ASSERT_TRUE(CalendarPrevious(lg));
-    EXPECT_EQ(lg.now, 36);
-}
-
-TEST(CalendarOpen, AFinishedSeasonShowsTheLastRecordAndNeverReadsPastIt) {
-    League lg = MakeLeague();
-    lg.matchday = kMatchdays;
+    while (pages < 40 && CalendarNext(lg)) ++pages;
+    std::string dashes;
+    for (int i = 0; i < kFixtures; ++i) dashes += "-  -  0 - 0\n\n";
+    EXPECT_EQ(std::make_tuple(pages, lg.now, lg.day, lg.textbuffer),
+              std::make_tuple(37, 37, std::string("Match Day -1"), dashes));
+    lg.matchday = kMatchdays;  // a finished season opens on the last record
     CalendarOpen(lg);
     EXPECT_EQ(lg.now, 37);
-    EXPECT_EQ(lg.day, "Match Day 38");
     FindMatches(lg, -1);  // the season-end screen of a league that never started
     EXPECT_EQ(lg.now, 0);
 }

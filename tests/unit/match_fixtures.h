@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <string>
 #include <vector>
 
 #include "data/league.h"
@@ -14,69 +13,55 @@ namespace match_fixtures {
 // Player numbers differ from row indices, so a lookup by index is caught.
 inline int NumberOfRow(int row) { return 101 + row; }
 
-inline void SetPlayer(League& lg, int row, const char* surname, const char* role, int technique,
-                      int fantasy, int condition) {
-    Player& p = lg.players[row];
-    p.number = NumberOfRow(row);
-    CopyWord(p.name, "Name");
-    CopyWord(p.surname, surname);
-    CopyWord(p.role, role);
+// Module, then technique, fantasy and condition of defence, midfield and attack.
+template <typename Side>
+std::vector<int> SectorValues(const Side& side) {
+    std::vector<int> values;
+    for (const int* field : {side.module, side.technique, side.fantasy, side.condition})
+        values.insert(values.end(), field, field + kSectors);
+    return values;
+}
+
+template <typename Side>
+void SetSectorValues(Side& side, const std::vector<int>& values) {
+    int* fields[] = {side.module, side.technique, side.fantasy, side.condition};
+    for (int i = 0; i < 4 * kSectors; ++i) fields[i / kSectors][i % kSectors] = values[i];
+}
+
+// Defence, midfield and attack strengths (technique + fantasy + condition) d, m and a.
+template <typename Side>
+void SetStrengths(Side& side, int d, int m, int a) {
+    SetSectorValues(side, {0, 0, 0, d - 20, m - 20, a - 20, 12, 12, 12, 8, 8, 8});
+}
+
+const std::vector<int> kExampleSums = {4, 4, 2, 100, 80, 50, 90, 70, 40, 95, 60, 30};
+
+inline void SetRatings(Player& p, int technique, int fantasy, int condition) {
     p.technique = technique;
     p.fantasy = fantasy;
     p.condition = condition;
 }
 
-// A squad of 22: rows 0-1 GK, 2-8 DF, 9-15 MF, 16-21 AT, surnames "S0".."S21",
-// ratings that differ from row to row; twenty clubs "CLUB0".."CLUB18" and VELMO.
+// Rows 0-1 GK, 2-8 DF, 9-15 MF, 16-21 AT, "S<row>", rated 10 + row, 5 + row % 7, 12 + row % 5 but
+// rows 2 and 6; Velmo plays rows 0 2 3 4 5 9 10 11 12 16 17 with kExampleSums, bench 6 13 18 1.
 inline League MakeLeague() {
     League lg;
     for (int row = 0; row < kSquadSize; ++row) {
-        const char* role = row < 2 ? "GK" : row < 9 ? "DF" : row < 16 ? "MF" : "AT";
-        const std::string surname = "S" + std::to_string(row);
-        SetPlayer(lg, row, surname.c_str(), role, 10 + row, 5 + row % 7, 12 + row % 5);
+        Player& p = lg.players[row];
+        p.number = NumberOfRow(row);
+        CopyWord(p.role, row < 2 ? "GK" : row < 9 ? "DF" : row < 16 ? "MF" : "AT");
+        CopyWord(p.surname, ("S" + std::to_string(row)).c_str());
+        SetRatings(p, 10 + row, 5 + row % 7, 12 + row % 5);
     }
-    for (int slot = 0; slot < kTeams; ++slot) {
-        Team& team = lg.squadra[slot];
-        team.id = slot;
-        const std::string name = "CLUB" + std::to_string(slot);
-        CopyWord(team.name, slot == kHumanId ? "VELMO" : name.c_str());
-    }
-    CopyWord(lg.Velmo.name, "VELMO");
+    SetRatings(lg.players[2], 20, 15, 18);
+    SetRatings(lg.players[6], 22, 14, 25);
+    const int starters[kStarters] = {0, 2, 3, 4, 5, 9, 10, 11, 12, 16, 17}, subs[] = {6, 13, 18, 1};
+    for (int i = 0; i < kStarters; ++i) lg.Velmo.starters[i] = NumberOfRow(starters[i]);
+    for (int j = 0; j < 4; ++j) lg.Velmo.substitutes[j] = NumberOfRow(subs[j]);
+    SetSectorValues(lg.Velmo, kExampleSums);
+    for (int slot = 0; slot < kTeams; ++slot) lg.squadra[slot].id = slot;
     lg.Velmo.id = kHumanId;
     return lg;
-}
-
-// Fills Velmo's line-up directly: starters and substitutes by squad row.
-inline void SetLineup(League& lg, const std::vector<int>& starter_rows,
-                      const std::vector<int>& sub_rows) {
-    for (int i = 0; i < kStarters; ++i)
-        lg.Velmo.starters[i] = i < static_cast<int>(starter_rows.size())
-                                   ? NumberOfRow(starter_rows[i]) : 0;
-    for (int j = 0; j < kSubstitutes; ++j)
-        lg.Velmo.substitutes[j] = j < static_cast<int>(sub_rows.size())
-                                      ? NumberOfRow(sub_rows[j]) : 0;
-}
-
-// Sets one side's sector values so that technique + fantasy + condition of
-// defence, midfield and attack are d, m and a, with no decline.
-inline void SetStrengths(Team& team, int d, int m, int a) {
-    const int totals[kSectors] = {d, m, a};
-    for (int s = 0; s < kSectors; ++s) {
-        team.technique[s] = totals[s] - 20;
-        team.fantasy[s] = 12;
-        team.condition[s] = 8;
-        team.fatigue[s] = 0;
-    }
-}
-
-inline void SetStrengths(SideBlock& side, int d, int m, int a) {
-    const int totals[kSectors] = {d, m, a};
-    for (int s = 0; s < kSectors; ++s) {
-        side.technique[s] = totals[s] - 20;
-        side.fantasy[s] = 12;
-        side.condition[s] = 8;
-        side.fatigue[s] = 0;
-    }
 }
 
 // The rand() value that follows `skipped` draws after srand(seed).
@@ -86,14 +71,10 @@ inline int DrawAfter(unsigned seed, int skipped) {
     return rand();
 }
 
-// Checks that the generator's next value is the one that follows `skipped`
-// draws after srand(seed); reseeds the generator to find it.
-inline testing::AssertionResult NextDrawFollows(unsigned seed, int skipped) {
+// Whether the next draw is the one after `skipped` draws of seed: reads it before reseeding.
+inline bool NextDrawFollows(unsigned seed, int skipped) {
     const int next = rand();
-    const int expected = DrawAfter(seed, skipped);
-    if (next == expected) return testing::AssertionSuccess();
-    return testing::AssertionFailure() << "the next draw is not draw " << skipped + 1
-                                       << " of seed " << seed;
+    return next == DrawAfter(seed, skipped);
 }
 
 }  // namespace match_fixtures

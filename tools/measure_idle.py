@@ -1,17 +1,11 @@
-"""Measures what an idle game costs and how fast the main screen comes up.
+"""Measures what an idle game costs and how fast the main screen comes up; prints figures, asserts nothing.
 
-    python3 tests/e2e/measure_idle.py --build BUILD_DIR [--seconds 10] [--runs 5]
+    /usr/bin/python3 tools/measure_idle.py --build BUILD_DIR [--seconds 10] [--runs 5]
 
-Under Xvfb, with the game's own data: the processor use of the game (all
-its threads, in percent of one core) over SECONDS each on the intro, the
-idle main screen, the "Are you sure?" question and an open message box
-(the "missing teams.dat" one); then, over RUNS starts, the time from the
-key press that ends the intro to the first grab of the screen that shows
-the main dialog drawn. The key press is sent through the XTEST extension
-right before the clock starts; the screen is grabbed in a tight loop, so
-each figure is an upper bound (a grab takes a few milliseconds; the
-slowest grab is printed too). Not a test: it prints figures and asserts
-nothing.
+Under Xvfb, with the game's own data: the game's processor use (percent of one core) over SECONDS on
+the intro, the idle main screen, the "Are you sure?" question and an open message box; then, over RUNS
+starts, the time from the key press that ends the intro (sent through XTEST) to the first grab showing
+the main screen, an upper bound since a grab takes a few milliseconds (the slowest grab is printed).
 """
 
 import argparse
@@ -20,34 +14,44 @@ import statistics
 import sys
 import time
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "tests", "e2e"))
 from velmo_driver import Display, Game  # noqa: E402
 from Xlib import X  # noqa: E402  (velmo_driver has made it importable)
 from Xlib.ext import xtest  # noqa: E402
 
 
+def cpu_percent(game, seconds):
+    """The game's processor use over `seconds`, all threads, in percent of one core."""
+    def ticks():
+        with open(f"/proc/{game.process.pid}/stat") as f:
+            fields = f.read().rsplit(")", 1)[1].split()
+        return int(fields[11]) + int(fields[12])  # utime + stime
+    start_ticks, start = ticks(), time.monotonic()
+    time.sleep(seconds)
+    return 100.0 * (ticks() - start_ticks) / os.sysconf("SC_CLK_TCK") / (time.monotonic() - start)
+
+
 def idle_figures(display, build, seconds):
     with Game(display, build) as game:
         game.wait_intro()
-        print(f"intro                 {game.cpu_percent(seconds):5.1f} %")
+        print(f"intro                 {cpu_percent(game, seconds):5.1f} %")
         game.hold_key("space")
         game.wait_main_screen()
-        print(f"main screen           {game.cpu_percent(seconds):5.1f} %")
+        print(f"main screen           {cpu_percent(game, seconds):5.1f} %")
         game.hold_key("e")
         game.box_lines()
-        print(f"'Are you sure?'       {game.cpu_percent(seconds):5.1f} %")
+        print(f"'Are you sure?'       {cpu_percent(game, seconds):5.1f} %")
         game.hold_key("n")
         game.wait_box_gone()
     with Game(display, build, remove=["teams.dat"]) as game:
         game.wait_intro()
         game.hold_key("space")
         game.box_lines()
-        print(f"message box           {game.cpu_percent(seconds):5.1f} %")
+        print(f"message box           {cpu_percent(game, seconds):5.1f} %")
 
 
 def intro_to_main(display, build):
-    """Seconds from the key press to a grab showing the main screen, and
-    the longest single grab in the wait."""
+    """Seconds from the key press to a grab showing the main screen, and the longest single grab."""
     with Game(display, build) as game:
         game.wait_intro()
         time.sleep(0.3)  # let the intro settle: only the key's own effect is timed
