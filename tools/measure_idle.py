@@ -1,11 +1,13 @@
-"""Measures what an idle game costs and how fast the main screen comes up; prints figures, asserts nothing.
+"""Measures what an idle game and a running match cost, and how fast the main screen comes up;
+prints figures, asserts nothing.
 
     /usr/bin/python3 tools/measure_idle.py --build BUILD_DIR [--seconds 10] [--runs 5]
 
 Under Xvfb, with the game's own data: the game's processor use (percent of one core) over SECONDS on
-the intro, the idle main screen, the "Are you sure?" question and an open message box; then, over RUNS
-starts, the time from the key press that ends the intro (sent through XTEST) to the first grab showing
-the main screen, an upper bound since a grab takes a few milliseconds (the slowest grab is printed).
+the intro, the idle main screen, the "Are you sure?" question, an open message box and a running
+match (at most 40 s of it); then, over RUNS starts, the time from the key press that ends the intro
+(sent through XTEST) to the first grab showing the main screen, an upper bound since a grab takes a
+few milliseconds (the slowest grab is printed).
 """
 
 import argparse
@@ -50,6 +52,26 @@ def idle_figures(display, build, seconds):
         print(f"message box           {cpu_percent(game, seconds):5.1f} %")
 
 
+# A 4-4-2 of the shipped squad with one goalkeeper, and six substitutes: squad rows.
+STARTER_ROWS = (0, 3, 4, 5, 6, 10, 11, 12, 13, 17, 18)
+SUBSTITUTE_ROWS = (1, 7, 14, 19, 20, 21)
+
+
+def match_figure(display, build, seconds):
+    with Game(display, build) as game:
+        game.wait_intro()
+        game.hold_key("space")
+        game.wait_main_screen()
+        for rows, x in ((STARTER_ROWS, 8), (SUBSTITUTE_ROWS, 38)):
+            for row in rows:
+                game.click(x, 18 + 24 * row)
+        game.hold_key("u")
+        time.sleep(1)
+        game.hold_key("p")
+        time.sleep(2)  # past the kick-off
+        print(f"running match         {cpu_percent(game, min(seconds, 40)):5.1f} %")
+
+
 def intro_to_main(display, build):
     """Seconds from the key press to a grab showing the main screen, and the longest single grab."""
     with Game(display, build) as game:
@@ -82,6 +104,7 @@ def main():
     with Display() as display:
         print(f"Processor use over {args.seconds:g} s (percent of one core):")
         idle_figures(display, args.build, args.seconds)
+        match_figure(display, args.build, args.seconds)
         print(f"From the key that ends the intro to a drawn main screen ({args.runs} runs):")
         times = []
         for _ in range(args.runs):
