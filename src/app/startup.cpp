@@ -65,9 +65,9 @@ int PlayIntro() {
     while (!(pressed = IntroKeyDown())) {
         if (CloseButtonPressed()) {
             HandleCloseButton();
-            while (IntroKeyDown()) rest(1);  // the answer's key does not end the intro
+            while (IntroKeyDown()) PauseBetweenPasses();  // the answer's key does not end the intro
         }
-        rest(1);
+        PauseBetweenPasses();
     }
     if (song) destroy_sample(song);
     return pressed;

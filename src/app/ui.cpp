@@ -143,7 +143,7 @@ int RunBox(Box& box) {
     for (;;) {
         DropHeldKey();
         if (!update_dialog(player)) break;
-        rest(1);
+        PauseBetweenPasses();
     }
     const int closed_by = shutdown_dialog(player);
 
@@ -205,7 +205,7 @@ int RunDialog(DIALOG* dialog, MayClose may_close, OnPass on_pass) {
             continue;
         }
         if (CloseButtonPressed()) HandleCloseButton();
-        rest(1);  // an idle game must not burn a processor core
+        PauseBetweenPasses();  // an idle game must not burn a processor core
     }
     return shutdown_dialog(player);
 }

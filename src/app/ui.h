@@ -48,6 +48,11 @@ using OnPass = void (*)();
 // Returns the entry that closed it (-1 for Escape).
 int RunDialog(DIALOG* dialog, MayClose may_close = nullptr, OnPass on_pass = nullptr);
 
+// The pause between two passes of every screen's loop: long enough that a
+// waiting game costs a few percent of a core, short enough that nobody
+// notices it (at most 200 passes a second).
+inline void PauseBetweenPasses() { rest(5); }
+
 // Set by the window's close button (on Allegro's own thread); read by the loops.
 bool CloseButtonPressed();
 // Routes the window's close button to that flag (once, after the graphics mode).
