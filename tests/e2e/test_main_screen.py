@@ -1,9 +1,7 @@
-"""The main screen through the window: the squad list, buttons and marks, "&Reset", and the question that
-"&Exit", Escape and the close button ask. Our squad has six players, so rows 6 to 21 stay blank."""
+"""The main screen: squad list, buttons, marks, "&Reset", and the question "&Exit", Escape and the close button ask."""
 
 import os
 import sys
-import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from velmo_driver import (BLACK, DARK_BLUE, DARK_RED, PURE_RED, WHITE,  # noqa: E402
@@ -29,75 +27,55 @@ TEXTS = [  # x, y, text, colour, opaque background
     (350, 10, "then click on 'Team LineUp'", DARK_RED, WHITE),
     (10, 580, "Velmo - (c) 2026 the Velmo team - a football manager", PURE_RED, None),
 ] + [(x, 16 + 24 * r, text, WHITE, BLACK) for r, row in enumerate(ROWS) for x, text in zip(COLUMNS, row)]
-BUTTONS = [  # label, x, y, w, h, text and frame colour, background
-    ("Match", 700, 100, 95, 32, WHITE, DARK_RED), ("Calendar", 700, 150, 95, 32, WHITE, DARK_RED),
-    ("Standings", 700, 200, 95, 32, WHITE, DARK_RED), ("Save", 700, 254, 95, 32, WHITE, DARK_BLUE),
-    ("Load", 700, 304, 95, 32, WHITE, DARK_BLUE), ("About", 700, 354, 95, 32, WHITE, DARK_BLUE),
+BUTTONS = [(label, 700, y, 95, 32, WHITE, bg) for label, y, bg in (  # label, x, y, w, h, text colour, background
+    ("Match", 100, DARK_RED), ("Calendar", 150, DARK_RED), ("Standings", 200, DARK_RED),
+    ("Save", 254, DARK_BLUE), ("Load", 304, DARK_BLUE), ("About", 354, DARK_BLUE))] + [
     ("Exit", 700, 535, 95, 32, DARK_BLUE, WHITE), ("Team LineUp", 700, 6, 95, 32, DARK_BLUE, WHITE),
-    ("Reset", 10, 540, 88, 20, DARK_BLUE, WHITE),
-]
+    ("Reset", 10, 540, 88, 20, DARK_BLUE, WHITE)]
 CLICKS = [  # the mark clicked, then every mark on the screen
-    ((3, "T."), {(3, "T.")}),
-    ((3, "S."), {(3, "S.")}),  # a row's "S." unmarks its "T."
+    ((3, "T."), {(3, "T.")}), ((3, "S."), {(3, "S.")}),  # a row's "S." unmarks its "T."
     ((5, "T."), {(3, "S."), (5, "T.")}),  # and leaves other rows alone
     ((5, "T."), {(3, "S."), (5, "T.")}),  # a mark clicked again stays
     ((21, "T."), {(3, "S."), (5, "T."), (21, "T.")}),  # a blank row's marks work
     ((3, "T."), {(3, "T."), (5, "T."), (21, "T.")}),  # "T." unmarks "S."
     ((0, "S."), {(0, "S."), (3, "T."), (5, "T."), (21, "T.")}),
 ]
-SETTLE = 0.3  # the game reacts to a key in under 0.1 s
-QUESTIONS = [("e", "n"), ("Escape", "Escape"), ("close", "n")]  # what asks, the answer that keeps the game
 
 
 def marks(shot):
     return {(r, c) for r in range(22) for c in ("T.", "S.") if marked(shot, r, c)}
 
 
-def check_layout(shot):
-    wrong = [t for t in TEXTS if not shot.text_at(*t)]
-    check(not wrong, f"texts not drawn where and as they should be: {wrong}")
-    check(not shot.text_at(350, 40, "Module:", WHITE, DARK_RED), "no line-up panel before a line-up check")
-    check(all(shot.count(50, 16 + 24 * r, 300, 8, WHITE) == 0 for r in range(len(ROWS), 22)),
-          "rows past the squad are blank")
-    check(all(shot.pixel(x, 18 + 24 * r) == WHITE and shot.pixel(x + 15, 10 + 24 * r) == BLACK
-              for r in range(22) for x in (0, 30)) and not marks(shot), "44 empty marks, 24 pixels apart")
-    for label, x, y, w, h, fg, bg in BUTTONS:
-        check(shot.text_at(x + w // 2 - 4 * len(label), y + h // 2 - 4, label, fg)
-              and shot.pixel(x + 2, y + 2) == bg and shot.pixel(x, y) == fg, f'the button "{label}"')
-
-
-def ask(game, how):
-    if how == "close":
-        game.send_wm_delete()
-    else:
-        game.hold_key(how)
-    return game.box_lines()
-
-
 def test_main_screen(display, build):
     with Game(display, build, files={"velmo.dat": SQUAD}) as game:
         game.pass_intro()
         game.screenshot("main_screen")
-        check_layout(game.grab())
+        shot = game.grab()
+        check(not [t for t in TEXTS if not shot.text_at(*t)], "every text drawn where and as it should be")
+        check(not shot.text_at(350, 40, "Module:", WHITE, DARK_RED), "no line-up panel before a line-up check")
+        check(all(shot.count(50, 16 + 24 * r, 300, 8, WHITE) == 0 for r in range(len(ROWS), 22)),
+              "rows past the squad are blank")
+        check(all(shot.pixel(x, 18 + 24 * r) == WHITE and shot.pixel(x + 15, 10 + 24 * r) == BLACK
+                  for r in range(22) for x in (0, 30)) and not marks(shot), "44 empty marks, 24 pixels apart")
+        for label, x, y, w, h, fg, bg in BUTTONS:
+            check(shot.text_at(x + w // 2 - 4 * len(label), y + h // 2 - 4, label, fg)
+                  and shot.pixel(x + 2, y + 2) == bg and shot.pixel(x, y) == fg, f'the button "{label}"')
         for (row, column), expected in CLICKS:
             game.click(*mark_centre(row, column))
-            game.move_mouse(650, 450)
             game.wait_for(lambda: marks(game.grab()) == expected, 5, f"marks {sorted(expected)}")
         game.screenshot("main_screen_marks")
         game.hold_key("r")
         game.wait_for(lambda: not marks(game.grab()), 5, '"&Reset" to clear every mark')
-        time.sleep(SETTLE)
-        before = game.grab()
-        for how, answer in QUESTIONS:
-            check(ask(game, how) == ["Are you sure?"], f"{how} asks")
+        before = game.settled()
+        for how, answer in (("e", "n"), ("Escape", "Escape"), ("close", "n")):  # the answer keeps the game
+            check(game.ask(how) == ["Are you sure?"], f"{how} asks")
             game.screenshot(f"question_{how}")
             game.hold_key(answer)
             game.wait_box_gone()
-            time.sleep(SETTLE)
-            check(game.alive() and game.grab().data == before.data, f"{answer} keeps the game and its screen")
-        check(ask(game, "e") == ["Are you sure?"], "e asks again")
+            check(game.settled().data == before.data, f"{answer} keeps the game and its screen")
+        check(game.ask("e") == ["Are you sure?"], "e asks again")
         game.hold_key("s")
-        check(game.exit_status() == 1, '"&Exit" then s ends the game with status 1')
+        check(game.process.wait(10) == 1, '"&Exit" then s ends the game with status 1')
 
 
 if __name__ == "__main__":

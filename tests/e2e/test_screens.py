@@ -1,16 +1,10 @@
-"""Saving and loading, the standings, calendar, About and season-end screens,
-in one window run over our own test league (tests/e2e/data: its clubs, six
-matchdays, saved games and the files a save must write, all by hand).
-Screenshots go to tests/e2e/out/.
-
-    python3 tests/e2e/test_screens.py --build BUILD_DIR
-"""
+"""Saving, loading and the other screens over our test league: tests/e2e/data, all written by hand."""
 
 import os
+import pathlib
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from match_helpers import answer  # noqa: E402
 from velmo_driver import DARK_BLUE, DARK_RED, WHITE, Game, check, run_cases  # noqa: E402
 
 DATA = os.path.join(os.path.dirname(os.path.abspath(__file__)), "data")
@@ -22,33 +16,29 @@ CALENDAR_HEADING, CALENDAR_FIXTURES = (280, 70), (229, 114)
 ABOUT = (74, 444)
 FINAL_NAMES, FINAL_NUMBERS, FINAL_RESULTS = (299, 74), (419, 74), (64, 74)
 # Matchday 5 of saved_md5.dat as the calendar writes it.
-MD5_MATCHDAY_5 = [
-    "VELMO  FERRALBA  3 - 2", "GIUNCARO  DRAGONIA  1 - 2", "LIMONETO  CAVOLANO  1 - 1",
-    "MORSELLA  BRUNDELLO  0 - 1", "NEBBIOSA  ALBERESCA  1 - 2", "ORTICANE  ZUCCARIA  0 - 2",
-    "PESCORVO  ZAFFERO  1 - 1", "QUARTORA  VENTOLA  0 - 0", "RAVENTO  UVASECCA  1 - 0",
-    "SALVIRO  TRAMONTA  2 - 1"]
+MD5_MATCHDAY_5 = ["VELMO  FERRALBA  3 - 2", "GIUNCARO  DRAGONIA  1 - 2", "LIMONETO  CAVOLANO  1 - 1",
+                  "MORSELLA  BRUNDELLO  0 - 1", "NEBBIOSA  ALBERESCA  1 - 2", "ORTICANE  ZUCCARIA  0 - 2",
+                  "PESCORVO  ZAFFERO  1 - 1", "QUARTORA  VENTOLA  0 - 0", "RAVENTO  UVASECCA  1 - 0",
+                  "SALVIRO  TRAMONTA  2 - 1"]
 
 
 def data(name):
-    with open(os.path.join(DATA, name)) as f:
-        return f.read()
+    return pathlib.Path(DATA, name).read_text()
 
 
 def message(game, key):
     """Presses a main-screen key; returns its message, answered, once the main screen is back."""
-    lines = answer(game, key)
+    lines = game.answer(key)
     game.wait_main_screen()
     return lines
 
 
 def put_saved(game, name):
-    with open(game.path("saved.dat"), "w") as f:
-        f.write(data(name))
+    pathlib.Path(game.path("saved.dat")).write_text(data(name))
 
 
 def saved_is(game, name):
-    with open(game.path("saved.dat")) as f:
-        return f.read() == data(name)
+    return pathlib.Path(game.path("saved.dat")).read_text() == data(name)
 
 
 def saves_as(game, name):
@@ -56,8 +46,7 @@ def saves_as(game, name):
     return message(game, "s") == SAVED and saved_is(game, name)
 
 
-def lines_at(game, origin, count, fg, cells=32, step=16):
-    """A text box's lines (a table's rows are 16 pixels apart), trailing blanks dropped."""
+def lines_at(game, origin, count, fg, cells=32, step=16):  # a text box's lines, trailing blanks dropped
     shot, (x, y) = game.grab(), origin
     return [shot.read_text(x, y + step * n, cells, fg).rstrip() for n in range(count)]
 
@@ -67,10 +56,9 @@ def open_at(game, key, origin, text, fg=DARK_BLUE):
     game.wait_for(lambda: game.grab().read_text(*origin, len(text), fg) == text, 10, repr(text))
 
 
-def close_to(game, main, what):
-    """"&Close" (c) redraws the main screen exactly as before: the same opponent line-up."""
+def close_to(game, main):  # "&Close" (c) redraws the main screen as before, with the same opponent line-up
     game.hold_key("c")
-    game.wait_for(lambda: game.grab().data == main, 10, what)
+    game.wait_for(lambda: game.grab().data == main, 10, "the main screen as it was")
 
 
 def check_standings_calendar_about(game, main):
@@ -82,7 +70,7 @@ def check_standings_calendar_about(game, main):
     check([numbers[n] for n in (0, 1, 2, 20)] == [
         "P.  G.  V.  P.  S.  GF.  GS.", "13  5  4  1   0   9    2", "13  5  4  1   0   10    3",
         "1  5  0  1   4   1    9"], f"the numbers column: {numbers}")
-    close_to(game, main, "the main screen after the standings")
+    close_to(game, main)
 
     open_at(game, "c", CALENDAR_HEADING, "Match Day 6")
     game.screenshot("calendar")
@@ -90,13 +78,11 @@ def check_standings_calendar_about(game, main):
           == ["GIUNCARO  VELMO  0 - 0", "LIMONETO  FERRALBA  0 - 0"], "on the next matchday")
     open_at(game, "i", CALENDAR_HEADING, "Match Day 5")
     check(lines_at(game, CALENDAR_FIXTURES, 10, DARK_BLUE, 28) == MD5_MATCHDAY_5, "the last played")
-    for key, number in (("i", 4), ("i", 3), ("i", 2), ("i", 1), ("i", 1), ("a", 2)):
+    for key, number in [("i", n) for n in (4, 3, 2, 1, 1)] + [("a", n) for n in (2, 3, 4, 5, 6, -1)]:
         open_at(game, key, CALENDAR_HEADING, f"Match Day {number}")  # nothing before the first page
-    for number in (3, 4, 5, 6, -1):
-        open_at(game, "a", CALENDAR_HEADING, f"Match Day {number}")
     check(lines_at(game, CALENDAR_FIXTURES, 10, DARK_BLUE, 28) == ["-  -  0 - 0"] * 10,
           "past a short fixture file a line shows '-' for each club")
-    close_to(game, main, "the main screen after the calendar")
+    close_to(game, main)
 
     open_at(game, "a", ABOUT, "VELMO - a football manager")
     game.screenshot("about")
@@ -106,7 +92,7 @@ def check_standings_calendar_about(game, main):
         "Instructions on how to play in the file 'README.TXT'",
         "A short essay on Italian football in the file 'calcio.rtf'"], f"the About text: {about}")
     check(all(os.path.exists(game.path(f)) for f in ("README.TXT", "calcio.rtf")), "both shipped")
-    close_to(game, main, "the main screen after About")
+    close_to(game, main)
 
 
 def open_season_end(game, saved, results):

@@ -1,5 +1,7 @@
 """Drives the real game under Xvfb: held keys and clicks in, grabs read with the game's 8x8 font out."""
 
+import argparse
+import contextlib
 import ctypes
 import os
 import shutil
@@ -8,12 +10,10 @@ import subprocess
 import sys
 import tempfile
 import time
+import traceback
 
-try:
-    from Xlib import X, display as xdisplay, protocol
-except ImportError:  # Debian's python3-xlib, seen from another Python 3
-    sys.path.append("/usr/lib/python3/dist-packages")
-    from Xlib import X, display as xdisplay, protocol
+sys.path.append("/usr/lib/python3/dist-packages")  # Debian's python3-xlib, seen from another Python 3 too
+from Xlib import X, display as xdisplay, protocol  # noqa: E402
 
 REPO = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 OUT_DIR = os.path.join(REPO, "tests", "e2e", "out")
@@ -23,8 +23,7 @@ DARK_RED, DARK_BLUE = (150, 0, 0), (0, 0, 100)
 BOX_FRAME, BOX_PADDING, BOX_LINE_HEIGHT, BOX_BUTTON_H = 3, 12, 12, 20  # the message box, as in src/app/ui.cpp
 
 
-def mark_centre(row, column):
-    """The centre of row's 16x16 mark at (0 or 30, 10 + 24 row); filled white when marked."""
+def mark_centre(row, column):  # row's 16x16 mark is at (0 or 30, 10 + 24 row), filled white when marked
     return (4 + (30 if column == "S." else 0), 18 + 24 * row)
 
 
@@ -32,18 +31,11 @@ def marked(shot, row, column):
     return shot.pixel(*mark_centre(row, column)) == WHITE
 
 
-def parse_args(argv=None):
-    """The window tests' one option: --build BUILD_DIR (where `velmo` is)."""
-    import argparse
+def run_cases(cases):
+    """Runs each case(display, build) on one Xvfb (--build BUILD_DIR holds `velmo`); exits 1 on a failure."""
     parser = argparse.ArgumentParser()
     parser.add_argument("--build", required=True)
-    return parser.parse_args(argv)
-
-
-def run_cases(cases, argv=None):
-    """Runs each case(display, build) on one Xvfb; prints "N passed, M failed", exits 1 on a failure."""
-    import traceback
-    build, failed = parse_args(argv).build, 0
+    build, failed = parser.parse_args().build, 0
     with Display() as display:
         for case in cases:
             started = time.monotonic()
@@ -73,8 +65,7 @@ def _load_font():
     glyphs = {}
     for code in range(32, 127):
         address = pointer_at(glyph_table + 8 * (code - begin))
-        w = ctypes.c_short.from_address(address).value
-        h = ctypes.c_short.from_address(address + 2).value
+        w, h = (ctypes.c_short.from_address(address + offset).value for offset in (0, 2))
         stride = (w + 7) // 8
         bits = (ctypes.c_ubyte * (stride * h)).from_address(address + 4)
         glyphs[chr(code)] = tuple(tuple(bool(bits[y * stride + x // 8] & (0x80 >> x % 8))
@@ -105,13 +96,9 @@ class Shot:
 
     def text_at(self, x, y, text, fg, bg=None):
         """True when `text` is drawn at (x, y) in fg (with bg: on an opaque bg), pixel for pixel."""
-        for n, char in enumerate(text):
-            for j, row in enumerate(GLYPHS[char]):
-                for i, ink in enumerate(row):
-                    colour = self.pixel(x + 8 * n + i, y + j)
-                    if (colour != fg) if ink else (colour == fg if bg is None else colour != bg):
-                        return False
-        return True
+        return all(colour == fg if ink else (colour != fg if bg is None else colour == bg)
+                   for n, char in enumerate(text) for j, row in enumerate(GLYPHS[char])
+                   for i, ink in enumerate(row) for colour in [self.pixel(x + 8 * n + i, y + j)])
 
     def read_text(self, x, y, cells, fg):
         """Reads `cells` characters drawn in fg at (x, y); UNKNOWN for a cell that is no glyph."""
@@ -142,8 +129,7 @@ class Shot:
 
     def box_lines(self):
         """The box's text lines, or None; lines are centred, so both 4-pixel phases are read."""
-        found = self.box()
-        if not found:
+        if not (found := self.box()):
             return None
         x, y, w, h = found
         text_h = h - 2 * BOX_FRAME - 3 * BOX_PADDING - BOX_BUTTON_H
@@ -161,25 +147,22 @@ class Shot:
 class Display:
     """An Xvfb of 800x600x24 on the first free display from :90 on."""
 
-    def __init__(self, first=90):
-        self.first, self.process, self.name, self.x = first, None, None, None
-
     def __enter__(self):
-        for n in range(self.first, self.first + 60):
+        for n in range(90, 150):
             if os.path.exists(f"/tmp/.X{n}-lock") or os.path.exists(f"/tmp/.X11-unix/X{n}"):
                 continue
-            process = subprocess.Popen(["Xvfb", f":{n}", "-screen", "0", "800x600x24", "-nolisten", "tcp"],
-                                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            self.name, self.process = f":{n}", subprocess.Popen(
+                ["Xvfb", f":{n}", "-screen", "0", "800x600x24", "-nolisten", "tcp"],
+                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
             deadline = time.monotonic() + 10
-            while time.monotonic() < deadline and process.poll() is None:
+            while time.monotonic() < deadline and self.process.poll() is None:
                 try:
-                    self.x = xdisplay.Display(f":{n}")
-                    self.process, self.name = process, f":{n}"
+                    self.x = xdisplay.Display(self.name)
                     return self
                 except Exception:
                     time.sleep(0.05)
-            process.kill()  # taken meanwhile by someone else: try the next one
-            process.wait()
+            self.process.kill()  # taken meanwhile by someone else: try the next one
+            self.process.wait()
         raise RuntimeError("no free X display for Xvfb")
 
     def __exit__(self, *exc):
@@ -200,17 +183,16 @@ class Display:
 
 
 class Game:
-    """The game in a copy of `data` (game/) less `remove`, plus `files` {name: text}; `env`, `prefix`."""
+    """The game in a copy of game/ less `remove`, plus `files` {name: text}; `env`, and `prefix` to run it."""
 
-    def __init__(self, display, build, data=None, remove=(), files=None, env=None, prefix=()):
+    def __init__(self, display, build, remove=(), files=None, env=None, prefix=()):
         self.display, self.binary = display, os.path.join(os.path.abspath(build), "velmo")
-        self.data, self.remove, self.files = data or os.path.join(REPO, "game"), remove, files or {}
-        self.extra_env, self.prefix = env or {}, list(prefix)
+        self.remove, self.files, self.extra_env, self.prefix = remove, files or {}, env or {}, list(prefix)
 
     def __enter__(self):
-        self.folder = tempfile.mkdtemp(prefix="velmo-e2e-")
-        shutil.copytree(self.data, self.folder, dirs_exist_ok=True, ignore=lambda folder, names: [
-            n for n in names if os.path.relpath(os.path.join(folder, n), self.data) in self.remove])
+        self.folder, data = tempfile.mkdtemp(prefix="velmo-e2e-"), os.path.join(REPO, "game")
+        shutil.copytree(data, self.folder, dirs_exist_ok=True, ignore=lambda folder, names: [
+            n for n in names if os.path.relpath(os.path.join(folder, n), data) in self.remove])
         for name, text in self.files.items():
             with open(self.path(name), "w") as f:
                 f.write(text)
@@ -223,10 +205,8 @@ class Game:
         return self
 
     def __exit__(self, kind, value, trace):
-        try:  # the whole group: a wrapper such as faketime runs the game as its child
+        with contextlib.suppress(ProcessLookupError):  # the whole group: faketime runs the game as its child
             os.killpg(self.process.pid, signal.SIGKILL)
-        except ProcessLookupError:
-            pass
         self.process.wait()
         self.log.close()
         if kind is None:
@@ -245,21 +225,16 @@ class Game:
             time.sleep(0.02)
         return result
 
-    def window(self):
-        """The game's mapped top-level window, by its title "Velmo"."""
+    def window(self):  # the game's mapped top-level window, by its title
         children = self.display.x.screen().root.query_tree().children
         return next((w for w in children if w.get_wm_name() in ("Velmo", b"Velmo")
                      and w.get_attributes().map_state == X.IsViewable), None)
 
-    def alive(self):
-        return self.process.poll() is None
-
-    def exit_status(self, timeout=10):
-        """The game's exit status once it ends, None if it is still running after timeout."""
-        try:
-            return self.process.wait(timeout)
-        except subprocess.TimeoutExpired:
-            return None
+    def settled(self):
+        """A grab once the game has had time to react (it takes under 0.1 s); fails if the game has ended."""
+        time.sleep(0.3)
+        check(self.process.poll() is None, "the game still runs")
+        return self.grab()
 
     def path(self, name):
         return os.path.join(self.folder, name)
@@ -271,13 +246,12 @@ class Game:
     def move_mouse(self, x, y):
         self.display.xdotool("mousemove", x, y)
 
-    def click(self, x, y, ms=150):
-        """A held left click after a pause to let the move land, then a pause: a quick next press is lost."""
-        self.display.xdotool("mousemove", x, y, "sleep", 0.03, "mousedown", 1, "sleep", ms / 1000, "mouseup", 1)
-        time.sleep(0.12)
+    def click(self, x, y):
+        """A held left click once the move has landed; the mouse is parked away from marks and boxes after it."""
+        self.display.xdotool("mousemove", x, y, "sleep", 0.08, "mousedown", 1, "sleep", 0.15, "mouseup", 1,
+                             "sleep", 0.12, "mousemove", 650, 450)
 
-    def send_wm_delete(self):
-        """What the window's close button sends: a WM_DELETE_WINDOW message."""
+    def send_wm_delete(self):  # what the window's close button sends
         x, window = self.display.x, self.window()
         event = protocol.event.ClientMessage(
             window=window, client_type=x.intern_atom("WM_PROTOCOLS"),
@@ -295,26 +269,42 @@ class Game:
         subprocess.run(["import", "-window", "root", path], env=self.display.env(), check=True)
         return path
 
-    def box_lines(self, timeout=10):
-        """Waits for a message box and returns its text lines."""
-        return self.wait_for(lambda: self.grab().box_lines(), timeout, "a message box")
+    def box_lines(self):
+        return self.wait_for(lambda: self.grab().box_lines(), 10, "a message box")
 
-    def wait_box_gone(self, timeout=10):
-        self.wait_for(lambda: self.grab().box() is None, timeout, "the message box to close")
+    def wait_box_gone(self):
+        self.wait_for(lambda: self.grab().box() is None, 10, "the message box to close")
+
+    def ask(self, key):
+        """Holds key (or "close": the window's close button) and returns the message box's lines."""
+        if key == "close":
+            self.send_wm_delete()
+        else:
+            self.hold_key(key)
+        return self.box_lines()
+
+    def dismiss_box(self):
+        """Reads the message box, presses Enter, waits until it has gone or another text has come: its lines."""
+        lines = self.box_lines()
+        self.hold_key("Return")
+        self.wait_for(lambda: self.grab().box_lines() != lines, 10, "the message box to close")
+        return lines
+
+    def answer(self, key):
+        self.hold_key(key)
+        return self.dismiss_box()
 
     @staticmethod
-    def main_screen_drawn(shot):
-        """ "&Reset", the main dialog's last entry, is drawn, and so is row 0's "T." mark."""
+    def main_screen_drawn(shot):  # "&Reset", the main dialog's last entry, and row 0's "T." mark
         return (shot.pixel(10, 540) == DARK_BLUE and shot.pixel(12, 542) == WHITE
                 and shot.pixel(0, 18) == WHITE and shot.pixel(15, 10) == BLACK)
 
-    def wait_main_screen(self, timeout=10):
-        return self.wait_for(lambda: self.main_screen_drawn(self.grab()), timeout, "the main screen")
+    def wait_main_screen(self):
+        self.wait_for(lambda: self.main_screen_drawn(self.grab()), 10, "the main screen")
 
-    def wait_intro(self, timeout=10):
-        """Waits until the screen is no longer the empty black window."""
+    def wait_intro(self):  # the screen is no longer the empty black window
         points = ((100, 100), (400, 300), (700, 500))
-        self.wait_for(lambda: any(self.grab().pixel(*p) != BLACK for p in points), timeout, "the intro picture")
+        self.wait_for(lambda: any(self.grab().pixel(*p) != BLACK for p in points), 10, "the intro picture")
 
     def pass_intro(self, key="space"):
         self.wait_intro()

@@ -1,30 +1,9 @@
 // The other fixtures of a matchday and result recording: draws, goal caps, points.
 #include "season/fixtures.h"
 
-#include <gtest/gtest.h>
-
 #include <set>
 
-#include "season_fixtures.h"
-
-TEST(PlayAllGames, PlaysTheNineOtherFixturesWith402DrawsEach) {
-    League lg = MakeLeague();
-    lg.matchday = 3;
-    Matchday& md = lg.giornata[3];
-    std::swap(md.home[0], md.home[5]);  // the human fixture moved to the middle
-    std::swap(md.away[0], md.away[5]);
-    std::srand(77);
-    PlayAllGames(lg);
-    EXPECT_EQ(DrawsConsumed(77), 9 * 402);
-    for (int i = 0; i < kFixtures; ++i) {
-        const Team& home = lg.squadra[md.home[i]];
-        const Team& away = lg.squadra[md.away[i]];
-        const int played = i == 5 ? 0 : 1;  // the human fixture is left 0 - 0 and unplayed
-        EXPECT_EQ(std::make_tuple(home.won + home.drawn + home.lost, home.goals_for,
-                                  away.won + away.drawn + away.lost, away.goals_for),
-                  std::make_tuple(played, md.home_goals[i], played, md.away_goals[i]));
-    }
-}
+#include "test_league.h"
 
 // One side overwhelming, under seeds whose line-up draws give it 4-3-3 (it then wins
 // every contest): it scores exactly the cap drawn for it, 2..5 (draw 40 home, 41 away).
@@ -49,20 +28,27 @@ TEST(PlayFixture, AnOverwhelmingSideScoresExactlyItsCap) {
     }
 }
 
-TEST(RecordResult, CountsTheResultAndWritesThisMatchdaysFixtureInHomeAwayOrder) {
+// Day 25: the human club away at Fiume (5), moved to the fifth fixture; then the nine others.
+TEST(RecordResult, WritesTheHumanFixtureInHomeAwayOrderAndPlayAllGamesTheOtherNine) {
     League lg = MakeLeague();
-    Matchday& md = lg.giornata[25];  // the human club away at Fiume (5); home to it on day 6
+    lg.matchday = 25;
+    Matchday& md = lg.giornata[25];
     std::swap(md.home[0], md.home[4]);
     std::swap(md.away[0], md.away[4]);
     League expected = lg;
     expected.giornata[25].home_goals[4] = 1;
     expected.giornata[25].away_goals[4] = 2;
-    lg.matchday = 25;
     RecordResult(lg, kHumanId, 5, 2, 1);
     EXPECT_EQ(std::memcmp(expected.giornata, lg.giornata, sizeof lg.giornata), 0);
     EXPECT_EQ(Counters(lg.squadra[kHumanId]), std::make_tuple(3, 1, 0, 0, 2, 1));
     EXPECT_EQ(Counters(lg.squadra[5]), std::make_tuple(0, 0, 0, 1, 1, 2));
-    RecordResult(lg, 3, 4, 1, 1);
-    EXPECT_EQ(Counters(lg.squadra[3]), std::make_tuple(1, 0, 1, 0, 1, 1));
-    EXPECT_EQ(Counters(lg.squadra[4]), std::make_tuple(1, 0, 1, 0, 1, 1));
+    std::srand(77);
+    PlayAllGames(lg);
+    EXPECT_EQ(DrawsConsumed(77), 9 * 402);
+    for (int i = 0; i < kFixtures; ++i) {  // each fixture counted once: the human one not again
+        const Team &home = lg.squadra[md.home[i]], &away = lg.squadra[md.away[i]];
+        EXPECT_EQ(std::make_tuple(home.won + home.drawn + home.lost, home.goals_for,
+                                  away.won + away.drawn + away.lost, away.goals_for),
+                  std::make_tuple(1, md.home_goals[i], 1, md.away_goals[i]));
+    }
 }

@@ -1,9 +1,6 @@
 // The new league that follows the season's end.
 #include "season/new_league.h"
-
-#include <gtest/gtest.h>
-
-#include "season_fixtures.h"
+#include "test_league.h"
 
 TEST(NewLeague, StartsAgainAtMatchdayZeroFromTheDataFilesAndKeepsTheLineUp) {
     const std::string game = std::string(VELMO_SOURCE_DIR) + "/game";

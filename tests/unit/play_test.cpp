@@ -1,20 +1,17 @@
-// The play rule: worked examples, lead damping, decline and the two draws of every play.
+// The play rule: worked examples, lead damping, the decline (its two draws: match_test.cpp).
 #include "match/play.h"
-#include "match_fixtures.h"
+#include "test_league.h"
 
-using namespace match_fixtures;
-
-// D1 = 60, M1 = 50, A1 = 40 against D2 = 55, M2 = 45, A2 = 35, no decline.
-static League ExampleLeague(int first_goals = 0, int second_goals = 0) {
-    League lg;
+TEST(PlayRule, WorkedExamplesDampingAndTheDeclineInRealTerms) {
+    League lg;  // D1 = 60, M1 = 50, A1 = 40 against D2 = 55, M2 = 45, A2 = 35
     SetStrengths(lg.partita.side[0], 60, 50, 40);
     SetStrengths(lg.partita.side[1], 55, 45, 35);
-    lg.partita.goals[0] = first_goals;
-    lg.partita.goals[1] = second_goals;
-    return lg;
-}
-
-TEST(PlayRule, WorkedExamplesDampingAndRealQuotients) {
+    for (int& f : lg.partita.side[0].fatigue) f = 31;  // no decline at minute 0
+    lg.partita.side[1].fatigue[1] = 31;
+    EXPECT_EQ(SectorStrength(lg.partita.side[0], 0, 89), 60 - 13);  // 31 * 89 / 200 = 13.795
+    EXPECT_DOUBLE_EQ(ContestValue(lg, 1, 89, 1, 1, 0), 47 - 37 / 5.0 - (35 + 32 / 5.0));
+    EXPECT_DOUBLE_EQ(ContestValue(lg, 2, 89, 1, 1, 0), 37 - 27 / 4.0 - (32 + 35 / 4.0));
+    EXPECT_DOUBLE_EQ(ContestValue(lg, 3, 89, 1, 2, 0), 27 + 37 / 5.0 - (55 + 2 * 32 / 5.0));
     struct Case { int zone, t1, t2, goals0, goals1, swing; double v; int result; };
     const Case cases[] = {
         {2, 0, 0, 0, 0, 10, 15, 3},   {3, 5, 0, 0, 0, -40, -5, 2},  {1, -2, 1, 0, 0, 0, 36, 2},
@@ -24,28 +21,8 @@ TEST(PlayRule, WorkedExamplesDampingAndRealQuotients) {
         {1, 0, 5, 0, 3, -10, 10, 2},  {1, 0, 5, 0, 2, -10, -30, 0}, {1, 0, 0, 0, 3, -43, -0.5, 0},
     };
     for (const Case& c : cases) {
-        const League lg = ExampleLeague(c.goals0, c.goals1);
+        std::tie(lg.partita.goals[0], lg.partita.goals[1]) = std::tie(c.goals0, c.goals1);
         EXPECT_DOUBLE_EQ(ContestValue(lg, c.zone, 0, c.t1, c.t2, c.swing), c.v) << &c - cases;
         EXPECT_EQ(PlayWithSwing(lg, c.zone, 0, c.t1, c.t2, c.swing), c.result) << &c - cases;
     }
 }
-
-TEST(PlayRule, SectorsDeclineAndContestsTakeThemAtTheMinuteInRealTerms) {
-    League lg = ExampleLeague();
-    for (int& f : lg.partita.side[0].fatigue) f = 31;
-    lg.partita.side[1].fatigue[1] = 31;
-    EXPECT_EQ(SectorStrength(lg.partita.side[0], 0, 89), 60 - 13);  // 31 * 89 / 200 = 13.795
-    EXPECT_DOUBLE_EQ(ContestValue(lg, 1, 89, 1, 1, 0), 47 - 37 / 5.0 - (35 + 32 / 5.0));
-    EXPECT_DOUBLE_EQ(ContestValue(lg, 2, 89, 1, 1, 0), 37 - 27 / 4.0 - (32 + 35 / 4.0));
-    EXPECT_DOUBLE_EQ(ContestValue(lg, 3, 89, 1, 2, 0), 27 + 37 / 5.0 - (55 + 2 * 32 / 5.0));
-}
-
-TEST(PlayRule, EveryPlayDrawsTwiceFirstMinusSecond) {
-    for (unsigned seed = 1; seed <= 60; ++seed) {
-        const int swing = DrawAfter(seed, 0) % 100 - DrawAfter(seed, 1) % 100;
-        srand(seed);
-        EXPECT_EQ(PlayBall(ExampleLeague(), 2, 0, 0, 0), 5 + swing < 0 ? 1 : 3) << seed;
-        EXPECT_TRUE(NextDrawFollows(seed, 2));
-    }
-}
-

@@ -1,9 +1,6 @@
 // The league table: ordered by points, goal difference, slot; its two texts.
 #include "season/standings.h"
-
-#include <gtest/gtest.h>
-
-#include "season_fixtures.h"
+#include "test_league.h"
 
 // Five matchdays in: Elmo on 12; Olmo +5, then Castello, Isola, Velmo +4 on 10 (Isola's
 // line "10  5  3  1   1   8    4"); fourteen on 5, Quercia +1 first, Borgo -1 last; Alba 0.
