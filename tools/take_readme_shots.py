@@ -16,8 +16,8 @@ import time
 
 REPO = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 sys.path.insert(0, os.path.join(REPO, "tests", "e2e"))
-from match_helpers import (BENCH, STARTERS, dismiss_box, in_button, mark_lineup,  # noqa: E402
-                           minute, out_button, press_at, wait_final_whistle, wait_lineup_panel,
+from match_helpers import (BENCH, STARTERS, in_button, mark_lineup,  # noqa: E402
+                           minute, out_button, wait_final_whistle, wait_lineup_panel,
                            wait_match_screen)
 from velmo_driver import Display, Game  # noqa: E402
 
@@ -51,14 +51,14 @@ def main():
 
             game.hold_key("p")
             wait_match_screen(game)
-            press_at(game, *out_button(8))
-            press_at(game, *in_button(4))
+            game.click(*out_button(8))
+            game.click(*in_button(4))
             game.move_mouse(650, 450)
             game.wait_for(lambda: minute(game.grab()) >= 60, 60, "minute 60")
             shot(game, "match")
             wait_final_whistle(game)
             game.hold_key("c")
-            dismiss_box(game)
+            game.dismiss_box()
             game.wait_main_screen()
             shot(game, "main")
 

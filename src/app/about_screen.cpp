@@ -71,13 +71,6 @@ DIALOG last_dlg[] = {
     {nullptr,         0,   0,   0,   0,   0, 0,  0,   0,      0,  0,  nullptr,        nullptr, nullptr},
 };
 
-// Points a text box at a text, scrolled back to its top. The text must not
-// change while the box shows it: a std::string may move its characters.
-void ShowText(DIALOG& box, const std::string& text) {
-    box.dp = const_cast<char*>(text.c_str());
-    box.d2 = 0;
-}
-
 void SetColours(DIALOG& entry, int fg, int bg) {
     entry.fg = fg;
     entry.bg = bg;
@@ -89,10 +82,7 @@ void SetColours(DIALOG& entry, int fg, int bg) {
 void StartNewLeagueOnScreen() {
     DisplayBackground();
     const LoadStatus status = StartNewLeague(league, kGameFolder);
-    if (!status.ok) {
-        ShowMessage(status.message);
-        deinit();
-    }
+    if (!status.ok) QuitWithMessage(status.message);
     DisplayPlayers();
     RedrawDialog();
 }

@@ -26,10 +26,7 @@ int main() {
     IgnoreHeldKey(PlayIntro());
     DisplayBackground();
     const LoadStatus loaded = LoadLeague(league, kGameFolder);
-    if (!loaded.ok) {
-        ShowMessage(loaded.message);
-        deinit();
-    }
+    if (!loaded.ok) QuitWithMessage(loaded.message);
     DisplayPlayers();
     clear_keybuf();
     setupDlg();

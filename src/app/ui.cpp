@@ -238,3 +238,8 @@ void deinit() {
     allegro_exit();
     exit(1);
 }
+
+void QuitWithMessage(const std::string& message) {
+    ShowMessage(message);
+    deinit();
+}

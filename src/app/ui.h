@@ -65,8 +65,18 @@ void HandleCloseButton();
 // must not press a button or dismiss a message, even by repeating.
 void IgnoreHeldKey(int scancode);
 
+// Points a text box (or text) entry at a text, scrolled back to its top. The
+// text must not change while the entry shows it: a std::string may move its
+// characters.
+inline void ShowText(DIALOG& entry, const std::string& text) {
+    entry.dp = const_cast<char*>(text.c_str());
+    entry.d2 = 0;
+}
+
 // A picture, or a plain w x h bitmap of `colour` when the file cannot be loaded.
 BITMAP* LoadPicture(const char* path, int w, int h, int colour);
 
 // Ends the game: empty the keyboard buffer, close the library, status 1.
 [[noreturn]] void deinit();
+// Tells the player what went wrong (a data file missing or damaged), then ends the game.
+[[noreturn]] void QuitWithMessage(const std::string& message);

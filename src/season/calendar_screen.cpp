@@ -57,8 +57,8 @@ void SetColours() {
 // Points the heading and the fixtures box at the page just composed. Done
 // after every change: a std::string may move its characters when it grows.
 void ShowPage() {
-    cal_dlg[kHeading].dp = const_cast<char*>(league.day.c_str());
-    cal_dlg[kFixtureList].dp = const_cast<char*>(league.textbuffer.c_str());
+    ShowText(cal_dlg[kHeading], league.day);
+    ShowText(cal_dlg[kFixtureList], league.textbuffer);
     cal_dlg[kFixtureList].d2 = 0;  // back to the top of the list
 }
 

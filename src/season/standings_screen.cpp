@@ -44,13 +44,6 @@ void SetColours() {
     class_dlg[kNumbers].bg = White();
 }
 
-// Points a text box at a text, scrolled back to its top. The text must not
-// change while the box shows it: a std::string may move its characters.
-void ShowText(DIALOG& box, const std::string& text) {
-    box.dp = const_cast<char*>(text.c_str());
-    box.d2 = 0;
-}
-
 }  // namespace
 
 // Callback of the main screen's "S&tandings".

@@ -1,12 +1,11 @@
 """The match window's helpers, shared by test_match.py and tools/take_readme_shots.py."""
 
-from velmo_driver import DARK_BLUE, DARK_RED, WHITE, Game, mark_centre, marked
+from velmo_driver import DARK_BLUE, DARK_RED, WHITE, mark_centre, marked
 
 # A 4-4-2 of game/velmo.dat by row (starter slots GK, DF x4, MF x4, AT x2) and
 # a bench of a goalkeeper, a defender, two midfielders and two attackers.
 STARTERS = [0, 3, 4, 5, 6, 10, 11, 12, 13, 17, 18]
 BENCH = [1, 7, 14, 15, 19, 20]
-dismiss_box, press_at = Game.dismiss_box, Game.click  # under the names tools/take_readme_shots.py uses
 
 
 def mark_lineup(game, starters, bench):
