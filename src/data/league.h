@@ -117,6 +117,7 @@ struct League {
     // Progress of the league.
     int matchday = 0;               // matchdays played; index of the next one
     int today = 0;                  // number of the matchday whose opponent was last prepared
+    int prepared_matchday = -1;     // its index; -1 at start-up and for a new league
     int avversario = 0;             // squadra slot of the next opponent
     int ontheroad = 0;              // 1 when the next match is away
     std::string where;              // "in casa" or "in trasferta"

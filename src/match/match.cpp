@@ -4,7 +4,8 @@
 // 45 makes one play (two draws) with the slider's tactic against a neutral
 // opponent, and appends one commentary line; a goal of the human club draws
 // its scorer from starter slots 6..10 after the play's draws. Substitutions
-// are an "Out" (uses one of three) then an "In". Closing the match moves the
+// are an "Out" (uses one of three) then an "In" of a bench player who is not
+// on the field and has not come on yet. Closing the match moves the
 // conditions of the eleven on the field and completes the matchday.
 #include "match/match.h"
 
@@ -31,6 +32,7 @@ constexpr int kMinCondition = 1;
 
 const char* const kNotOver = "The match is not over yet. \nYou can't leave the field now!";
 const char* const kNoMoreSubs = "No more substitutions left!";
+const char* const kNobodyCanComeOn = "No substitute can come on.";
 
 std::string ScorerSurname(const League& lg) {
     const int slot = kFirstScorerSlot + rand() % kScorerSlots;
@@ -111,15 +113,42 @@ bool AdvanceClock(League& lg, MatchRun& run, int clock, int tactic) {
     return true;
 }
 
+void PlayClockUntil(League& lg, MatchRun& run, int clock, int tactic) {
+    const int last = clock < kMatchLength ? clock : kMatchLength;
+    for (int value = run.last_played + 1; value <= last && !MatchOver(lg); ++value) {
+        AdvanceClock(lg, run, value, tactic);
+    }
+}
+
+void PlayRemainingClock(League& lg, MatchRun& run, int tactic) {
+    PlayClockUntil(lg, run, kMatchLength, tactic);
+}
+
 bool MatchOver(const League& lg) { return lg.partita.minute >= kMatchLength; }
 
 std::string CloseRefusal(const League& lg) {
     return lg.partita.minute > kMatchLength - 1 ? "" : kNotOver;
 }
 
-std::string SubOut(League& lg, int starter_slot) {
+bool MayComeOn(const League& lg, const MatchRun& run, int sub_slot) {
+    if (sub_slot < 0 || sub_slot >= kSubstitutes) return false;
+    const int number = lg.Velmo.substitutes[sub_slot];
+    if (PlayerByNumber(lg, number) == nullptr) return false;  // an empty slot
+    for (int j = 0; j < kSubstitutes; ++j) {
+        if (run.came_on[j] && lg.Velmo.substitutes[j] == number) return false;
+    }
+    for (int on_field : lg.Velmo.starters) {
+        if (on_field == number) return false;
+    }
+    return true;
+}
+
+std::string SubOut(League& lg, const MatchRun& run, int starter_slot) {
     Match& match = lg.partita;
     if (match.subs_left <= 0 || match.sub_pending != 0) return kNoMoreSubs;
+    bool anyone = false;
+    for (int j = 0; j < kSubstitutes; ++j) anyone = anyone || MayComeOn(lg, run, j);
+    if (!anyone) return kNobodyCanComeOn;
     --match.subs_left;
     match.sub_pending = 1;
     match.out_slot = starter_slot;
@@ -129,12 +158,9 @@ std::string SubOut(League& lg, int starter_slot) {
 bool SubIn(League& lg, MatchRun& run, int sub_slot) {
     Match& match = lg.partita;
     if (match.sub_pending != 1) return false;
-    if (sub_slot < 0 || sub_slot >= kSubstitutes) return false;
     if (match.out_slot < 0 || match.out_slot >= kStarters) return false;
-    // An empty slot or a player who already came on brings nobody on: a
-    // player is never on the field twice, and the "Out" stays pending.
-    if (run.came_on[sub_slot]) return false;
-    if (PlayerByNumber(lg, lg.Velmo.substitutes[sub_slot]) == nullptr) return false;
+    // A player is never on the field twice: the "Out" stays pending.
+    if (!MayComeOn(lg, run, sub_slot)) return false;
 
     UpdateVelmo(lg, match.out_slot, sub_slot);  // the slot still holds the leaving player
     lg.Velmo.starters[match.out_slot] = lg.Velmo.substitutes[sub_slot];

@@ -15,7 +15,7 @@ struct MatchRun {
     int last_played = 0;            // clock value of the last play
     int zone = 2;                   // ball zone
     int chant = 0;                  // which crowd chant was drawn, 0..4
-    bool came_on[kSubstitutes] = {};// substitutes who have entered this match
+    bool came_on[kSubstitutes] = {};// bench slots whose player has come on this match
 };
 
 extern const char* const kChantFiles[kChants];  // "media/chinonsalta.wav", ...
@@ -30,15 +30,27 @@ MatchRun KickOff(League& lg);
 // still running and the value is new, makes one play with the given tactic
 // (slider value minus 5) and appends its commentary line; returns true then.
 bool AdvanceClock(League& lg, MatchRun& run, int clock, int tactic);
+// One play for every clock value after the last one played, up to `clock`
+// (at most 45), all with the same tactic: the match as nobody holds it up.
+void PlayClockUntil(League& lg, MatchRun& run, int clock, int tactic);
+// "&Finish": plays every remaining clock value up to 45 at once, whatever
+// the real clock shows; the match is then over.
+void PlayRemainingClock(League& lg, MatchRun& run, int tactic);
 bool MatchOver(const League& lg);  // the clock has reached 45
 
 // "The match is not over yet. \nYou can't leave the field now!" before the end, else "".
 std::string CloseRefusal(const League& lg);
 
-// "Out" on starter slot k: "" when accepted, else "No more substitutions left!".
-std::string SubOut(League& lg, int starter_slot);
-// "In" on substitute slot j: true when a player came on. Refused, with the
-// "Out" left pending, for an empty slot or a player who already came on.
+// Bench slot j may come on: it holds a squad player who has not come on in
+// this match and whose number stands in none of the eleven starter slots (a
+// player who came on in an earlier match may still stand there).
+bool MayComeOn(const League& lg, const MatchRun& run, int sub_slot);
+// "Out" on starter slot k: "" when accepted (one substitution used, the "In"
+// pending); else "No more substitutions left!" (none left, or an "Out"
+// already pending) or "No substitute can come on.", and nothing changes.
+std::string SubOut(League& lg, const MatchRun& run, int starter_slot);
+// "In" on substitute slot j: true when a player came on. Refused silently,
+// with the "Out" left pending, for a slot that may not come on.
 bool SubIn(League& lg, MatchRun& run, int sub_slot);
 
 // "%s - %s : %d   %d"

@@ -17,24 +17,16 @@
 
 namespace {
 
-int Out0();
-int Out1();
-int Out2();
-int Out3();
-int Out4();
-int Out5();
-int Out6();
-int Out7();
-int Out8();
-int Out9();
-int Out10();
-int In0();
-int In1();
-int In2();
-int In3();
-int In4();
-int In5();
+// The "Out" and "In" buttons of every row: Allegro's callbacks carry no
+// argument, so each row's entry point is this template over its slot.
+int SubstituteOut(int starter_slot);
+int SubstituteIn(int sub_slot);
+template <int StarterSlot>
+int Out() { return SubstituteOut(StarterSlot); }
+template <int SubSlot>
+int In() { return SubstituteIn(SubSlot); }
 int CloseMatch();
+int FinishMatchNow();
 
 // Addressed entries of match_dlg.
 constexpr int kBox = 0;
@@ -59,7 +51,8 @@ constexpr int kAwayGoals = 77;
 constexpr int kMinute = 79;
 constexpr int kHumanBadge = 80;
 constexpr int kRivalBadge = 81;
-constexpr int kEntries = 83;
+constexpr int kFinishButton = 82;
+constexpr int kEntries = 84;
 
 constexpr int kPictureX = 5;  // the background picture's corner on the screen
 constexpr int kPictureY = 5;
@@ -120,23 +113,23 @@ DIALOG match_dlg[kEntries] = {
    { d_radio_proc,       64, 312,  16,  16, 0, 0, 0,   0,      16,  0, (void*)"16",         nullptr, nullptr },
    { d_radio_proc,       64, 328,  16,  16, 0, 0, 0,   0,      17,  0, (void*)"17",         nullptr, nullptr },
    // substitution buttons
-   { my_button_proc,     24,  48,  32,  16, 0, 0, 0,   D_EXIT,  0,  0, (void*)"Out",        nullptr, Callback(Out0) },
-   { my_button_proc,     24,  64,  32,  16, 0, 0, 0,   D_EXIT,  0,  0, (void*)"Out",        nullptr, Callback(Out1) },
-   { my_button_proc,     24,  80,  32,  16, 0, 0, 0,   D_EXIT,  0,  0, (void*)"Out",        nullptr, Callback(Out2) },
-   { my_button_proc,     24,  96,  32,  16, 0, 0, 0,   D_EXIT,  0,  0, (void*)"Out",        nullptr, Callback(Out3) },
-   { my_button_proc,     24, 112,  32,  16, 0, 0, 0,   D_EXIT,  0,  0, (void*)"Out",        nullptr, Callback(Out4) },
-   { my_button_proc,     24, 128,  32,  16, 0, 0, 0,   D_EXIT,  0,  0, (void*)"Out",        nullptr, Callback(Out5) },
-   { my_button_proc,     24, 144,  32,  16, 0, 0, 0,   D_EXIT,  0,  0, (void*)"Out",        nullptr, Callback(Out6) },
-   { my_button_proc,     24, 160,  32,  16, 0, 0, 0,   D_EXIT,  0,  0, (void*)"Out",        nullptr, Callback(Out7) },
-   { my_button_proc,     24, 176,  32,  16, 0, 0, 0,   D_EXIT,  0,  0, (void*)"Out",        nullptr, Callback(Out8) },
-   { my_button_proc,     24, 192,  32,  16, 0, 0, 0,   D_EXIT,  0,  0, (void*)"Out",        nullptr, Callback(Out9) },
-   { my_button_proc,     24, 208,  32,  16, 0, 0, 0,   D_EXIT,  0,  0, (void*)"Out",        nullptr, Callback(Out10) },
-   { my_button_proc,     24, 248,  32,  16, 0, 0, 0,   D_EXIT,  0,  0, (void*)"In",         nullptr, Callback(In0) },
-   { my_button_proc,     24, 264,  32,  16, 0, 0, 0,   D_EXIT,  0,  0, (void*)"In",         nullptr, Callback(In1) },
-   { my_button_proc,     24, 280,  32,  16, 0, 0, 0,   D_EXIT,  0,  0, (void*)"In",         nullptr, Callback(In2) },
-   { my_button_proc,     24, 296,  32,  16, 0, 0, 0,   D_EXIT,  0,  0, (void*)"In",         nullptr, Callback(In3) },
-   { my_button_proc,     24, 312,  32,  16, 0, 0, 0,   D_EXIT,  0,  0, (void*)"In",         nullptr, Callback(In4) },
-   { my_button_proc,     24, 328,  32,  16, 0, 0, 0,   D_EXIT,  0,  0, (void*)"In",         nullptr, Callback(In5) },
+   { my_button_proc,     24,  48,  32,  16, 0, 0, 0,   D_EXIT,  0,  0, (void*)"Out",        nullptr, Callback(Out<0>) },
+   { my_button_proc,     24,  64,  32,  16, 0, 0, 0,   D_EXIT,  0,  0, (void*)"Out",        nullptr, Callback(Out<1>) },
+   { my_button_proc,     24,  80,  32,  16, 0, 0, 0,   D_EXIT,  0,  0, (void*)"Out",        nullptr, Callback(Out<2>) },
+   { my_button_proc,     24,  96,  32,  16, 0, 0, 0,   D_EXIT,  0,  0, (void*)"Out",        nullptr, Callback(Out<3>) },
+   { my_button_proc,     24, 112,  32,  16, 0, 0, 0,   D_EXIT,  0,  0, (void*)"Out",        nullptr, Callback(Out<4>) },
+   { my_button_proc,     24, 128,  32,  16, 0, 0, 0,   D_EXIT,  0,  0, (void*)"Out",        nullptr, Callback(Out<5>) },
+   { my_button_proc,     24, 144,  32,  16, 0, 0, 0,   D_EXIT,  0,  0, (void*)"Out",        nullptr, Callback(Out<6>) },
+   { my_button_proc,     24, 160,  32,  16, 0, 0, 0,   D_EXIT,  0,  0, (void*)"Out",        nullptr, Callback(Out<7>) },
+   { my_button_proc,     24, 176,  32,  16, 0, 0, 0,   D_EXIT,  0,  0, (void*)"Out",        nullptr, Callback(Out<8>) },
+   { my_button_proc,     24, 192,  32,  16, 0, 0, 0,   D_EXIT,  0,  0, (void*)"Out",        nullptr, Callback(Out<9>) },
+   { my_button_proc,     24, 208,  32,  16, 0, 0, 0,   D_EXIT,  0,  0, (void*)"Out",        nullptr, Callback(Out<10>) },
+   { my_button_proc,     24, 248,  32,  16, 0, 0, 0,   D_EXIT,  0,  0, (void*)"In",         nullptr, Callback(In<0>) },
+   { my_button_proc,     24, 264,  32,  16, 0, 0, 0,   D_EXIT,  0,  0, (void*)"In",         nullptr, Callback(In<1>) },
+   { my_button_proc,     24, 280,  32,  16, 0, 0, 0,   D_EXIT,  0,  0, (void*)"In",         nullptr, Callback(In<2>) },
+   { my_button_proc,     24, 296,  32,  16, 0, 0, 0,   D_EXIT,  0,  0, (void*)"In",         nullptr, Callback(In<3>) },
+   { my_button_proc,     24, 312,  32,  16, 0, 0, 0,   D_EXIT,  0,  0, (void*)"In",         nullptr, Callback(In<4>) },
+   { my_button_proc,     24, 328,  32,  16, 0, 0, 0,   D_EXIT,  0,  0, (void*)"In",         nullptr, Callback(In<5>) },
    // tactics; the slider keeps its value from one match to the next
    { d_slider_proc,     240, 524, 192,  24, 0, 0, 0,   0,      10,  5, nullptr,             nullptr, nullptr },
    { d_text_proc,       200, 508,  80,   8, 0, 0, 0,   0,       0,  0, (void*)"Defence Wall", nullptr, nullptr },
@@ -170,6 +163,8 @@ DIALOG match_dlg[kEntries] = {
    // badges
    { d_bitmap_proc,     320,  60,  60,  60, 0, 0, 0,   0,       0,  0, nullptr,             nullptr, nullptr },
    { d_bitmap_proc,     320, 220,  60,  60, 0, 0, 0,   0,       0,  0, nullptr,             nullptr, nullptr },
+   // after the final whistle at once
+   { my_button_proc,    420, 172,  56,  24, 0, 0, 'f', D_EXIT,  0,  0, (void*)"&Finish",    nullptr, Callback(FinishMatchNow) },
    { nullptr,             0,   0,   0,   0, 0, 0, 0,   0,       0,  0, nullptr,             nullptr, nullptr },
 };
 // clang-format on
@@ -216,6 +211,7 @@ void SetColours() {
     Colour(kCommentary + 1, kRivalName - 1, blue, white);  // "&Close" and the human panel
     Colour(kRivalName, kHomeGoals - 1, red, white);
     Colour(kHomeGoals, kMinute, blue, white);
+    Colour(kFinishButton, kFinishButton, blue, white);
 }
 
 void SetText(int entry, char* buffer, size_t size, const std::string& text) {
@@ -367,8 +363,19 @@ bool MayCloseMatch(int) { return !RefuseClose(); }
 
 int CloseMatch() { return RefuseClose() ? 0 : 1; }
 
+// "&Finish": the rest of the match at once, with the slider as it stands,
+// then the screen drawn once at the final whistle.
+int FinishMatchNow() {
+    if (MatchOver(league)) return 0;
+    PlayRemainingClock(league, current.run, match_dlg[kSlider].d2 - kSliderMiddle);
+    ShowLatestCommentary();
+    RefreshScoreboard();
+    StopChant();
+    return 0;
+}
+
 int SubstituteOut(int starter_slot) {
-    const std::string refusal = SubOut(league, starter_slot);
+    const std::string refusal = SubOut(league, current.run, starter_slot);
     if (!refusal.empty()) {
         ShowMessage(refusal);
         return 0;
@@ -386,23 +393,6 @@ int SubstituteIn(int sub_slot) {
     return 0;
 }
 
-int Out0() { return SubstituteOut(0); }
-int Out1() { return SubstituteOut(1); }
-int Out2() { return SubstituteOut(2); }
-int Out3() { return SubstituteOut(3); }
-int Out4() { return SubstituteOut(4); }
-int Out5() { return SubstituteOut(5); }
-int Out6() { return SubstituteOut(6); }
-int Out7() { return SubstituteOut(7); }
-int Out8() { return SubstituteOut(8); }
-int Out9() { return SubstituteOut(9); }
-int Out10() { return SubstituteOut(10); }
-int In0() { return SubstituteIn(0); }
-int In1() { return SubstituteIn(1); }
-int In2() { return SubstituteIn(2); }
-int In3() { return SubstituteIn(3); }
-int In4() { return SubstituteIn(4); }
-int In5() { return SubstituteIn(5); }
 
 }  // namespace
 

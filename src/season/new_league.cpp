@@ -2,10 +2,9 @@
 //
 // A season ends when 38 matchdays are played or the next matchday record is
 // empty. The season-end screen shows the last matchday's results; leaving it
-// starts again from the data files at matchday 0. What a new league keeps:
-// `today` (so the first opponent is prepared again only when its matchday
-// number differs from the last one prepared) and the line-up of the last
-// line-up check.
+// starts again from the data files at matchday 0, and its first opponent is
+// always prepared. What a new league keeps: `today` and the line-up of the
+// last line-up check.
 #include "season/new_league.h"
 
 #include "season/calendar.h"
@@ -21,5 +20,6 @@ void ComposeLastResults(League& lg) {
 
 LoadStatus StartNewLeague(League& lg, const std::string& folder) {
     lg.matchday = 0;
+    lg.prepared_matchday = -1;  // the first matchday gets its opponent
     return LoadLeague(lg, folder);  // clears and reloads; every counter back to 0
 }

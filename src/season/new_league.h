@@ -16,6 +16,7 @@ inline const char* const kNoMatchdayPlayed = "No matchday was played.\n";
 void ComposeLastResults(League& lg);
 
 // A new league: matchday back to 0, the squad, the clubs and the fixture list
-// cleared and read again from `folder`, every standings counter 0. Keeps
-// today, the human club's line-up in Velmo and everything the screens hold.
+// cleared and read again from `folder`, every standings counter 0, and no
+// opponent prepared yet. Keeps today, the human club's line-up in Velmo and
+// everything the screens hold.
 LoadStatus StartNewLeague(League& lg, const std::string& folder);

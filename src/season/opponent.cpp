@@ -127,9 +127,10 @@ bool SeasonOver(const League& lg) {
 
 bool PrepareOpponent(League& lg) {
     if (SeasonOver(lg)) return false;
-    const int number = lg.giornata[lg.matchday].number;
-    if (number != lg.today) {
-        lg.today = number;
+    // Once per matchday index: a fixture file may number two matchdays alike.
+    if (lg.matchday != lg.prepared_matchday) {
+        lg.prepared_matchday = lg.matchday;
+        lg.today = lg.giornata[lg.matchday].number;
         lg.avversario = SetUpOpponent(lg);
     }
     CopyWord(lg.othername, lg.squadra[lg.avversario].name);

@@ -10,7 +10,8 @@ int SetUpOpponent(League& lg);                       // finds the fixture, draws
 // The season is over: 38 matchdays played, or the next record is empty.
 bool SeasonOver(const League& lg);
 // The main screen's preparation: when the season is not over and the next
-// matchday's number differs from today, prepares the opponent. Returns
+// matchday's index is not the one last prepared, prepares the opponent
+// (today takes the matchday's number). Returns
 // true when the opponent panel is to be drawn (the season is not over).
 // Also copies the opponent's name into othername.
 bool PrepareOpponent(League& lg);

@@ -1,17 +1,20 @@
 // velmo-sim: plays the game headless through the same rules core as the
-// window, as a player would who marks a line-up once and never touches the
-// tactics slider or the substitutes.
+// window, as a player would who marks a line-up once, may restore a saved
+// game, and moves the slider or substitutes only at the moments --event names.
 //
 //   velmo-sim [--data DIR] [--seed N] [--matchdays K] [--starters ROWS]
 //             [--subs ROWS] [--tactic T] [--recheck] [--save FILE]
+//             [--load FILE] [--event MATCH:CLOCK:KIND:ARG]...
 //
 // Exit status: 0 success; 1 a missing or damaged data file, an unplayable
 // line-up or a save that cannot be written; 2 bad arguments.
+#include <algorithm>
 #include <cstdio>
-#include <memory>
 #include <cstdlib>
 #include <ctime>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "data/loaders.h"
 #include "data/savegame.h"
@@ -65,11 +68,52 @@ void PrintStandings(League& lg) {
     }
 }
 
-// The match as the match screen plays it when nobody holds it up.
-void PlayMatch(League& lg, int tactic) {
+// What the player does at one moment of a match, as the match screen's
+// buttons and slider do it; a refused "Out" says why, a refused "In" nothing.
+void ApplyEvent(League& lg, MatchRun& run, const SimEvent& event, int& tactic) {
+    switch (event.kind) {
+        case EventKind::Out: {
+            const std::string refusal = SubOut(lg, run, event.arg);
+            if (!refusal.empty()) Report(refusal);
+            break;
+        }
+        case EventKind::In:
+            SubIn(lg, run, event.arg);
+            break;
+        case EventKind::Tactic:
+            tactic = event.arg;  // the slider stays where it was left
+            break;
+    }
+}
+
+// The match as the match screen plays it when nobody holds it up, with the
+// events of match `number` in rising moment, command-line order within one.
+void PlayMatch(League& lg, int number, const std::vector<SimEvent>& events, int& tactic) {
+    std::vector<SimEvent> ours;
+    for (const SimEvent& e : events)
+        if (e.match == number) ours.push_back(e);
+    std::stable_sort(ours.begin(), ours.end(),
+                     [](const SimEvent& a, const SimEvent& b) { return a.moment < b.moment; });
     MatchRun run = KickOff(lg);
-    for (int clock = 1; clock <= kMatchLength; ++clock) AdvanceClock(lg, run, clock, tactic);
+    for (const SimEvent& e : ours) {
+        if (e.moment < kMatchLength) {
+            PlayClockUntil(lg, run, e.moment, tactic);
+        } else {
+            PlayRemainingClock(lg, run, tactic);
+        }
+        ApplyEvent(lg, run, e, tactic);
+    }
+    PlayRemainingClock(lg, run, tactic);
     FinishMatch(lg);
+}
+
+// "&Load": the saved game restored, then the main screen's preparation.
+bool RestoreSavedGame(League& lg, const std::string& path) {
+    const RestoreStatus status = LoadSavedGame(lg, path);
+    Report(status.message);
+    if (status.outcome != LoadOutcome::Restored) return false;
+    PrepareOpponent(lg);
+    return true;
 }
 
 }  // namespace
@@ -90,16 +134,18 @@ int main(int argc, char** argv) {
         return kExitFailure;
     }
     PrepareOpponent(*lg);
+    if (!options.load.empty() && !RestoreSavedGame(*lg, options.load)) return kExitFailure;
 
     LineupMarks marks = options.marks;
     CheckLineup(*lg, marks);
+    int tactic = options.tactic;
     for (int played = 0; played < options.matchdays && !SeasonOver(*lg); ++played) {
         if (options.recheck) CheckLineup(*lg, marks);
         if (!CanKickOff(*lg)) {
             Report("Before playing you have to select your players!");
             return kExitFailure;
         }
-        PlayMatch(*lg, options.tactic);
+        PlayMatch(*lg, played + 1, options.events, tactic);
         PrintMatchday(*lg, lg->matchday - 1);
         PrepareOpponent(*lg);
     }

@@ -1,14 +1,23 @@
 #include "sim/options.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 
+#include "match/match.h"
+
 const char* const kSimUsage =
     "usage: velmo-sim [--data DIR] [--seed N] [--matchdays K] [--starters ROWS]\n"
     "                 [--subs ROWS] [--tactic T] [--recheck] [--save FILE]\n"
+    "                 [--load FILE] [--event MATCH:CLOCK:KIND:ARG]...\n"
     "  ROWS: comma-separated squad rows 0..21 (defaults 0..10 and 11..16)\n"
-    "  T: the tactics slider, -5 (Defence Wall) to 5 (Crazy Attack), default 0\n";
+    "  T: the tactics slider, -5 (Defence Wall) to 5 (Crazy Attack), default 0\n"
+    "  --load FILE: restores a saved game before the line-up check\n"
+    "  --event: MATCH counts this run's matches from 1; CLOCK 0 is before the\n"
+    "    first play, 1..44 after the play at that clock, 45 or more after the\n"
+    "    last; KIND is out (starter slot 0..10), in (bench slot 0..5) or\n"
+    "    tactic (-5..5, kept for later matches)\n";
 
 namespace {
 
@@ -35,6 +44,50 @@ bool ParseRows(const std::string& text, bool (&rows)[kSquadSize]) {
     return true;
 }
 
+// A whole number 0 or more, digits only; a huge one stands at INT_MAX.
+bool ParseCount(const std::string& text, int& value) {
+    if (text.empty()) return false;
+    long long v = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return false;
+        v = std::min<long long>(v * 10 + (c - '0'), INT_MAX);
+    }
+    value = static_cast<int>(v);
+    return true;
+}
+
+// MATCH:CLOCK:KIND:ARG
+bool ParseEvent(const std::string& text, SimEvent& event) {
+    std::vector<std::string> fields(1);
+    for (char c : text) {
+        if (c == ':') {
+            fields.emplace_back();
+        } else {
+            fields.back() += c;
+        }
+    }
+    if (fields.size() != 4) return false;
+    int clock = 0;
+    if (!ParseCount(fields[0], event.match) || event.match < 1) return false;
+    if (!ParseCount(fields[1], clock)) return false;
+    event.moment = std::min(clock, kMatchLength);
+    long long arg = 0;
+    if (fields[2] == "out") {
+        event.kind = EventKind::Out;
+        if (!ParseNumber(fields[3], 0, kStarters - 1, arg)) return false;
+    } else if (fields[2] == "in") {
+        event.kind = EventKind::In;
+        if (!ParseNumber(fields[3], 0, kSubstitutes - 1, arg)) return false;
+    } else if (fields[2] == "tactic") {
+        event.kind = EventKind::Tactic;
+        if (!ParseNumber(fields[3], -5, 5, arg)) return false;
+    } else {
+        return false;
+    }
+    event.arg = static_cast<int>(arg);
+    return true;
+}
+
 void DefaultMarks(LineupMarks& marks) {
     for (int r = 0; r < kSquadSize; ++r) {
         marks.starter[r] = r <= 10;
@@ -54,7 +107,7 @@ bool ParseSimOptions(int argc, char** argv, SimOptions& options, std::string& er
         }
         if (option != "--data" && option != "--seed" && option != "--matchdays" &&
             option != "--starters" && option != "--subs" && option != "--tactic" &&
-            option != "--save") {
+            option != "--save" && option != "--load" && option != "--event") {
             error = "unknown option '" + option + "'";
             return false;
         }
@@ -68,6 +121,15 @@ bool ParseSimOptions(int argc, char** argv, SimOptions& options, std::string& er
             options.data = value;
         } else if (option == "--save") {
             options.save = value;
+        } else if (option == "--load") {
+            options.load = value;
+        } else if (option == "--event") {
+            SimEvent event;
+            if (!ParseEvent(value, event)) {
+                error = "'" + value + "' is not an event MATCH:CLOCK:KIND:ARG";
+                return false;
+            }
+            options.events.push_back(event);
         } else if (option == "--seed") {
             if (!ParseNumber(value, 0, 4294967295LL, number)) {
                 error = "the seed must be a whole number from 0 to 4294967295";

@@ -3,8 +3,18 @@
 
 #include <climits>
 #include <string>
+#include <vector>
 
 #include "lineup/lineup.h"
+
+// One --event: what the player does during a match, and when.
+enum class EventKind { Out, In, Tactic };
+struct SimEvent {
+    int match = 1;    // the run's matches counted from 1 (after any --load)
+    int moment = 0;   // 0 before the first play, c after the play at clock c, 45 after the last
+    EventKind kind = EventKind::Out;
+    int arg = 0;      // starter slot 0..10, bench slot 0..5, or tactic -5..5
+};
 
 struct SimOptions {
     std::string data;           // folder of the three data files
@@ -15,10 +25,13 @@ struct SimOptions {
     int tactic = 0;             // the slider's value minus 5
     bool recheck = false;       // the line-up check again before each match
     std::string save;           // saved-game file to write at the end
+    std::string load;           // saved game restored before the line-up check
+    std::vector<SimEvent> events;  // in command-line order
 };
 
 extern const char* const kSimUsage;
 
 // False with a reason for an unknown option, a missing or malformed value,
-// a row outside 0..21 or in both lists, or a tactic outside -5..5.
+// a row outside 0..21 or in both lists, a tactic outside -5..5, or a
+// malformed event.
 bool ParseSimOptions(int argc, char** argv, SimOptions& options, std::string& error);

@@ -112,6 +112,43 @@ def test_lineup_substitutions_and_season_end(display, build):
         wait_opponent(game, MATCHDAY_1)
 
 
+def test_substitutions_across_two_matches(display, build):
+    """A player who came on in the last match still stands in the line-up: he cannot come on again."""
+    with Game(display, build, files={"calendario.dat": short_calendar(3)}) as game:
+        game.pass_intro()
+        mark_lineup(game, STARTERS, [14, 19])  # bench slot 0 a midfielder, slot 1 an attacker
+        game.hold_key("u")
+        wait_lineup_panel(game, 2)
+        game.hold_key("p")
+        wait_match_screen(game)
+        game.click(*out_button(5))  # a midfielder for the attacker
+        game.click(*in_button(1))
+        game.wait_for(lambda: module_label(game) == "4 - 3 - 3", 3, "the module label 4 - 3 - 3")
+        game.hold_key("f")
+        wait_final_whistle(game)
+        game.answer("c")
+        wait_opponent(game, MATCHDAY_2)
+
+        game.hold_key("p")  # no line-up check between: the attacker still plays in slot 5
+        wait_match_screen(game)
+        check(module_label(game) == "4 - 3 - 3", "the line-up as the last match left it")
+        game.click(*out_button(9))
+        game.click(*in_button(1))
+        check(game.settled().box() is None and module_label(game) == "4 - 3 - 3", "the In refused, silently")
+        game.click(*in_button(0))  # the Out waited: a midfielder for an attacker
+        game.wait_for(lambda: module_label(game) == "4 - 4 - 2", 3, "the module label 4 - 4 - 2")
+        game.click(*out_button(2))
+        check(game.dismiss_box() == ["No substitute can come on."], "nobody left to come on")
+        shot = game.settled()
+        check(substitutions_label(shot) == "Sobstitutions: 2" and module_label(game) == "4 - 4 - 2",
+              "the refused Out took nothing")
+        game.screenshot("match_across_two")
+        game.hold_key("f")
+        wait_final_whistle(game)
+        check(game.grab().count(24, 350, 136, 8, WHITE) > 0 and minute(game.grab()) == 90, "finished at 90")
+        game.answer("c")
+
+
 def test_whole_match_replayed_headless(display, build):
     """Under faketime the seed is T or T + 1: the window's match makes velmo-sim's draws."""
     with Game(display, build, files={"calendario.dat": short_calendar(2)}, env={"TZ": "UTC"},
@@ -139,4 +176,5 @@ def test_whole_match_replayed_headless(display, build):
 
 if __name__ == "__main__":
     # faketime's game outlives a kill of the wrapper, until the display ends: it runs last.
-    run_cases([test_lineup_substitutions_and_season_end, test_whole_match_replayed_headless])
+    run_cases([test_lineup_substitutions_and_season_end, test_substitutions_across_two_matches,
+               test_whole_match_replayed_headless])

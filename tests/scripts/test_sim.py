@@ -39,11 +39,19 @@ def short_fixture_folder(tmp, matchdays):
     return folder
 
 
+BAD_EVENTS = ["1:0:out", "0:1:out:1", "1:-1:out:1", "1:1:out:11", "1:1:in:6", "1:1:in:-1", "1:1:tactic:6",
+              "1:1:tactic:-6", "1:1:sub:1", "x:1:out:1", "1:1:out:1:2", "1:1.5:out:1", "1:1:OUT:1", ""]
+
+
 def test_refusals(tmp):
-    for args in (["--bogus"], ["--starters", "0,1,22"], ["--starters", "0,2", "--subs", "2,3"],
-                 ["--tactic", "6"], ["--seed"], ["--seed", "abc"], ["--starters", "1,,2"]):
+    for args in (["--bogus"], ["--starters", "0,1,22"], ["--subs", "22"], ["--starters", "0,2", "--subs", "2,3"],
+                 ["--tactic", "6"], ["--seed"], ["--seed", "abc"], ["--seed", "4294967296"], ["--seed", "-1"],
+                 ["--starters", "1,,2"], ["--load"], *(["--event", e] for e in BAD_EVENTS)):
         code, out, err = sim(*args)
         check(f"bad arguments {args}", code == 2 and "usage: velmo-sim" in err and out == "", err)
+    for seed in ("2147483648", "4294967295"):  # the whole unsigned range seeds rand()
+        code, out, err = sim("--seed", seed, "--matchdays", "1")
+        check(f"seed {seed} accepted", code == 0 and out.count("Match Day") == 1, err)
     code, _, err = sim("--data", tmp)
     check("a missing data file", code == 1 and "Impossible to find file 'velmo.dat'!" in err, err)
     code, out, err = sim("--seed", "3", "--starters", "0,1,2,3")
@@ -52,6 +60,32 @@ def test_refusals(tmp):
         "Before playing you have to select your players!"] and "Match Day" not in out, err)
     code, _, err = sim("--seed", "1", "--matchdays", "1", "--save", os.path.join(tmp, "no", "s.dat"))
     check("a save that cannot be written", code == 1 and err.strip() != "", err)
+
+
+def test_load(tmp):
+    """--load restores as "&Load" does: saving again at once gives the same bytes; a finished season plays nothing."""
+    first, again, season = (os.path.join(tmp, name) for name in ("first.dat", "again.dat", "season.dat"))
+    sim("--seed", "11", "--matchdays", "5", "--save", first)
+    code, out, err = sim("--seed", "12", "--load", first, "--matchdays", "0", "--save", again)
+    check("load then save: the same bytes", code == 0 and saved_lines(again) == saved_lines(first)
+          and err.splitlines()[0] == "The saved game was successfully restored." and "Match Day" not in out, err)
+    code, out, _ = sim("--seed", "12", "--load", first, "--matchdays", "2", "--save", again)
+    check("two more matchdays from matchday 5", code == 0 and out.split("\n")[0] == "Match Day 6"
+          and out.count("Match Day") == 2 and saved_lines(again)[0] == "7 ")
+    sim("--seed", "13", "--save", season)
+    code, out, _ = sim("--seed", "12", "--load", season, "--matchdays", "3")
+    check("a finished season plays nothing", code == 0 and "Match Day" not in out
+          and out.splitlines() == [line for line in out.splitlines() if line.split()[2] == "38"])
+    for text, message in ((None, "There are no saved games to restore!"),
+                          ("39 \n", "The saved game is damaged and was not loaded.")):
+        path = os.path.join(tmp, "bad.dat")
+        if text is None:
+            path = os.path.join(tmp, "absent.dat")
+        else:
+            with open(path, "w") as f:
+                f.write(text)
+        code, out, err = sim("--seed", "1", "--load", path)
+        check(f"a refused load: {message}", code == 1 and err.startswith(message) and out == "", err)
 
 
 def test_messages_and_recheck():
@@ -119,6 +153,7 @@ def main():
     SIM = os.path.join(os.path.abspath(parser.parse_args().build), "velmo-sim")
     with tempfile.TemporaryDirectory() as tmp:
         test_refusals(tmp)
+        test_load(tmp)
         test_messages_and_recheck()
         test_seasons(tmp)
         test_seeded_seasons(tmp)

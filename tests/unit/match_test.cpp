@@ -83,22 +83,22 @@ TEST(HumanMatch, AWholeMatchDayFromKickOffToTheOtherFixtures) {
 
     const Match& m = lg.partita;
     EXPECT_FALSE(SubIn(lg, run, 0));  // nothing pending
-    EXPECT_EQ(SubOut(lg, 1), "");
-    EXPECT_EQ(SubOut(lg, 5), "No more substitutions left!");  // one is pending
+    EXPECT_EQ(SubOut(lg, run, 1), "");
+    EXPECT_EQ(SubOut(lg, run, 5), "No more substitutions left!");  // one is pending
     EXPECT_FALSE(SubIn(lg, run, 4));                          // an empty bench slot
     lg.Velmo.substitutes[5] = 999;                            // a number nobody carries
     EXPECT_FALSE(SubIn(lg, run, 5));
     EXPECT_TRUE(SubIn(lg, run, 0));  // the "Out" waited for a real player: defender for defender
     EXPECT_EQ(SectorValues(m.side[0]),
               (std::vector<int>{4, 4, 2, 102, 80, 50, 89, 70, 40, 102, 60, 30, 0, 0, 0}));
-    EXPECT_EQ(SubOut(lg, 8), "");
+    EXPECT_EQ(SubOut(lg, run, 8), "");
     EXPECT_FALSE(SubIn(lg, run, 0));  // already on the field
     EXPECT_TRUE(SubIn(lg, run, 2));   // midfielder for attacker
     EXPECT_EQ(ModuleText(lg.Velmo) + SectorText(lg.Velmo, 2), "4 - 3 - 3 78 49 45");
-    EXPECT_EQ(SubOut(lg, 1), "");     // taken off again...
+    EXPECT_EQ(SubOut(lg, run, 1), "");     // taken off again...
     EXPECT_FALSE(SubIn(lg, run, 0));  // ...he cannot return
     EXPECT_TRUE(SubIn(lg, run, 3));   // a keeper for him: one defender fewer
-    EXPECT_EQ(SubOut(lg, 0), "No more substitutions left!");  // a fourth
+    EXPECT_EQ(SubOut(lg, run, 0), "No more substitutions left!");  // a fourth
     EXPECT_EQ(std::tie(m.subs_left, m.sub_pending, m.out_slot), std::make_tuple(0, 0, 1));
     EXPECT_EQ(SectorValues(m.side[0]),
               (std::vector<int>{3, 3, 3, 91, 58, 78, 81, 60, 49, 90, 46, 45, 0, 0, 0}));
@@ -125,7 +125,84 @@ TEST(HumanMatch, AWholeMatchDayFromKickOffToTheOtherFixtures) {
         }
         const Team& v = after.squadra[kHumanId];
         const Matchday& day = after.giornata[1];
+        for (int i = 1; i < kFixtures; ++i) {  // the other nine of the same matchday, not the next
+            const Team &home = after.squadra[day.home[i]], &away = after.squadra[day.away[i]];
+            EXPECT_EQ(std::make_tuple(home.won + home.drawn + home.lost, home.goals_for,
+                                      away.won + away.drawn + away.lost, away.goals_for),
+                      std::make_tuple(1, day.home_goals[i], 1, day.away_goals[i]));
+        }
         EXPECT_EQ((std::vector<int>{r[0], day.home_goals[0], day.away_goals[0], v.points, v.won,
                                     v.drawn, v.lost, after.matchday}), std::vector<int>(r, r + 8));
+    }
+}
+
+// Who may come on, across two matches with no line-up check between them.
+TEST(Substitutions, NobodyComesOnTwiceAndAnOutNeedsSomeoneToComeOn) {
+    League lg = MatchLeague(60, 50, 40, 55, 45, 35);
+    MatchRun run = KickOff(lg);
+    ASSERT_EQ(SubOut(lg, run, 9), "");
+    ASSERT_TRUE(SubIn(lg, run, 2));  // bench slot 2 (row 18) plays for row 16 from now on
+    PlayRemainingClock(lg, run, 0);
+    FinishMatch(lg);
+
+    run = KickOff(lg);  // the same line-up: he still stands in starter slot 9
+    EXPECT_FALSE(MayComeOn(lg, run, 2));
+    EXPECT_EQ(SubOut(lg, run, 3), "");
+    EXPECT_FALSE(SubIn(lg, run, 2)) << "on the field already";
+    EXPECT_EQ(std::make_tuple(lg.partita.sub_pending, lg.partita.subs_left), std::make_tuple(1, 2));
+    EXPECT_TRUE(SubIn(lg, run, 1));  // the "Out" waited for someone who may come on
+    EXPECT_EQ(lg.Velmo.starters[9], NumberOfRow(18));
+
+    // Only bench slot 0 may still come on: 1 came on, 2 plays, 3..5 hold nobody.
+    lg.Velmo.substitutes[3] = 0;  // an empty slot...
+    lg.players[21].number = 0;    // ...in a squad shorter than 22, whose cleared rows carry 0
+    CopyWord(lg.players[21].surname, "-");
+    for (int j = 0; j < kSubstitutes; ++j)
+        EXPECT_EQ(MayComeOn(lg, run, j), j == 0) << "bench slot " << j;
+    EXPECT_EQ(SubOut(lg, run, 3), "");  // bench slot 1 off again: he may not come back
+    EXPECT_FALSE(SubIn(lg, run, 3));
+    EXPECT_FALSE(SubIn(lg, run, 4));
+    EXPECT_FALSE(SubIn(lg, run, 1));
+    EXPECT_TRUE(SubIn(lg, run, 0));
+    const Match before = lg.partita;  // one substitution left, but nobody may come on
+    EXPECT_EQ(SubOut(lg, run, 5), "No substitute can come on.");
+    EXPECT_EQ(std::make_tuple(lg.partita.subs_left, lg.partita.sub_pending, lg.partita.out_slot),
+              std::make_tuple(1, 0, before.out_slot));
+    lg.partita.subs_left = 0;
+    EXPECT_EQ(SubOut(lg, run, 5), "No more substitutions left!") << "that message comes first";
+}
+
+// "&Finish" plays what watching would have played; a match held up before it loses nothing.
+TEST(HumanMatch, FinishPlaysEveryRemainingClockValueAsWatchingWould) {
+    for (unsigned seed = 1; seed <= 20; ++seed) {
+        SCOPED_TRACE(seed);
+        League watched = MatchLeague(60, 55, 50, 60, 55, 50), finished = watched;
+        srand(seed);
+        MatchRun run = KickOff(watched);
+        int plays = 0;
+        for (int clock = 1; clock <= kMatchLength; ++clock) plays += AdvanceClock(watched, run, clock, 3);
+        EXPECT_EQ(plays, 45);
+        EXPECT_EQ(CloseRefusal(watched), "") << "the whistle at minute 45 lets the player leave";
+        const int next_draw = rand();
+
+        srand(seed);
+        run = KickOff(finished);
+        PlayClockUntil(finished, run, 7, 3);
+        PlayRemainingClock(finished, run, 3);
+        EXPECT_EQ(rand(), next_draw);
+        EXPECT_EQ(finished.textmatch, watched.textmatch);
+        EXPECT_EQ(std::make_tuple(finished.partita.goals[0], finished.partita.goals[1], finished.partita.minute),
+                  std::make_tuple(watched.partita.goals[0], watched.partita.goals[1], 45));
+        srand(seed);
+        PlayRemainingClock(finished, run, 3);  // over: nothing more
+        EXPECT_EQ(DrawsConsumed(seed), 0);
+
+        League held = MatchLeague(60, 55, 50, 60, 55, 50);
+        run = KickOff(held);
+        AdvanceClock(held, run, 30, 0);  // a box kept open from kick-off to clock 30
+        PlayRemainingClock(held, run, 0);
+        EXPECT_EQ(std::count(held.textmatch.begin(), held.textmatch.end(), '\n') -
+                      2 * (held.partita.goals[0] + held.partita.goals[1]),
+                  1 + 15) << "one play for the jump, then clock values 31..45";
     }
 }

@@ -1,14 +1,22 @@
 // Computer line-ups and the next opponent: draws, sector sums, venue, once per matchday.
+#include "season/new_league.h"
 #include "season/opponent.h"
 #include "test_league.h"
 
 // Draws: defence and midfield sizes; fantasy, then technique offsets, attack to defence;
-// condition offsets defence, attack, midfield. Seed 41, then the first 5-5-0 seed.
+// condition offsets defence, attack, midfield. Seed 41, then the first 5-5-0 seed, then the
+// first seed that makes an attack technique of exactly 9 out of ratings of 1 (lifted to 10).
 TEST(MakeOtherTeams, ElevenDrawsIntoTheSectorSumsAndAMissDrawsNothing) {
-    unsigned five_five = 1;
+    unsigned five_five = 1, nine = 1;
     while (Reference(five_five, 2)[0] % 3 != 2 || Reference(five_five, 2)[1] % 3 != 2) ++five_five;
-    for (const unsigned seed : {41u, five_five}) {
+    for (std::vector<int> r; r = Reference(nine, 6), 4 - r[0] % 3 - r[1] % 3 + r[5] % 15 - 7 != 9;)
+        ++nine;
+    for (const unsigned seed : {41u, five_five, nine}) {
         League lg = MakeLeague();
+        if (seed == nine) {
+            Team& weak = lg.squadra[4];
+            weak.base_technique[2] = weak.base_fantasy[2] = weak.base_condition[2] = 1;
+        }
         const std::vector<int> r = Reference(seed, 11);
         std::srand(seed);
         EXPECT_EQ(MakeOtherTeams(lg, 4), 4);
@@ -25,6 +33,7 @@ TEST(MakeOtherTeams, ElevenDrawsIntoTheSectorSumsAndAMissDrawsNothing) {
         expected.insert(expected.end(), {28, 28, 28});  // the fatigue
         EXPECT_EQ(SectorValues(t), expected);
         if (seed == five_five) { EXPECT_EQ(t.technique[2] + t.fantasy[2] + t.condition[2], 30); }
+        if (seed == nine) { EXPECT_EQ(t.technique[2], 10); }
         std::srand(seed);
         EXPECT_EQ(MakeOtherTeams(lg, 77), 0);
         EXPECT_EQ(DrawsConsumed(seed), 0) << "a miss draws nothing";
@@ -49,20 +58,31 @@ TEST(SetUpComputerTeams, EighteenDrawsHomeBoostFirstThenAway) {
     EXPECT_EQ(SectorValues(lg.partita.side[1]), away);
 }
 
-// Day 0 home to Zolla (18), shown twice; day 1 at Alba (0); a short fixture file; the end.
-TEST(PrepareOpponent, DrawsOncePerMatchdayAtTheRightVenueUntilTheSeasonIsOver) {
+// Once per matchday index, whatever the fixture file numbers it: numbered 0, 0, 4, 4, 4, 9
+// with a short file. Day 0 home to Zolla (18), shown twice; day 1 at Alba (0); a load back to
+// day 0 prepares again, a load of the day prepared does not; the end; a new league's day 0.
+TEST(PrepareOpponent, DrawsOncePerMatchdayIndexAtTheRightVenueUntilTheSeasonIsOver) {
     League lg = MakeLeague();
-    lg.giornata[5].number = -1;
+    const int numbers[] = {0, 0, 4, 4, 4, 9};
+    for (int d = 0; d < kMatchdays; ++d) lg.giornata[d].number = d < 6 ? numbers[d] : -1;
     const struct { int day, draws, today, opponent, ontheroad; const char* where; } steps[] = {
-        {0, 11, 1, 18, 0, "in casa"}, {0, 0, 1, 18, 0, "in casa"}, {1, 11, 2, 0, 1, "in trasferta"},
-        {5, 0, 2, 0, 1, "in trasferta"}, {kMatchdays, 0, 2, 0, 1, "in trasferta"}};
+        {0, 11, 0, 18, 0, "in casa"}, {0, 0, 0, 18, 0, "in casa"}, {1, 11, 0, 0, 1, "in trasferta"},
+        {0, 11, 0, 18, 0, "in casa"}, {0, 0, 0, 18, 0, "in casa"}, {2, 11, 4, 1, 0, "in casa"},
+        {3, 11, 4, 2, 1, "in trasferta"}, {4, 11, 4, 3, 0, "in casa"}, {5, 11, 9, 4, 1, "in trasferta"},
+        {6, 0, 9, 4, 1, "in trasferta"}, {kMatchdays, 0, 9, 4, 1, "in trasferta"}};
     for (const auto& s : steps) {
         lg.matchday = s.day;
         std::srand(21);
-        EXPECT_EQ(PrepareOpponent(lg), s.day < 5);
+        EXPECT_EQ(PrepareOpponent(lg), s.day < 6);
         EXPECT_EQ(DrawsConsumed(21), s.draws) << "matchday " << s.day;
         EXPECT_EQ(std::tie(lg.today, lg.avversario, lg.ontheroad, lg.where),
                   std::make_tuple(s.today, s.opponent, s.ontheroad, std::string(s.where)));
         EXPECT_STREQ(lg.othername, lg.squadra[s.opponent].name);
     }
+    const std::string game = std::string(VELMO_SOURCE_DIR) + "/game";
+    lg.prepared_matchday = 0;  // as if day 0 had been the last prepared before the season ended
+    ASSERT_TRUE(StartNewLeague(lg, game).ok);
+    std::srand(21);
+    EXPECT_TRUE(PrepareOpponent(lg));
+    EXPECT_EQ(DrawsConsumed(21), 11) << "a new league's first matchday is always prepared";
 }

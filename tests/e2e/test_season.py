@@ -1,0 +1,67 @@
+"""A whole season in the window, each match finished at once, against velmo-sim's replay of the same seed."""
+
+import filecmp
+import os
+import subprocess
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from match_helpers import BENCH, STARTERS, mark_lineup, minute, wait_lineup_panel, wait_match_screen  # noqa: E402
+from velmo_driver import DARK_BLUE, Game, check, run_cases  # noqa: E402
+
+START = 1767225600  # 2026-01-01 00:00:00 UTC: the game seeds rand() with T or T + 1
+MATCHDAYS = 38
+
+
+def play_finished_match(game):
+    """"&Match", "&Finish" at once, "&Close": the result message, then the main screen again."""
+    game.hold_key("p")
+    wait_match_screen(game)
+    game.hold_key("f")
+    game.wait_for(lambda: minute(game.grab()) == 90, 5, "the final whistle at once")
+    check(game.answer("c")[0].startswith("VELMO - "), "the result message")
+
+
+def saved_by_sim(game, build, matchdays):
+    """True when saved.dat is what velmo-sim saves after `matchdays` matches for seed T or T + 1."""
+    for seed in (START, START + 1):
+        path = game.path(f"sim{seed}.dat")
+        subprocess.run([os.path.join(build, "velmo-sim"), "--data", game.folder, "--seed", str(seed),
+                        "--matchdays", str(matchdays), "--starters", ",".join(map(str, STARTERS)),
+                        "--subs", ",".join(map(str, BENCH)), "--save", path], check=True, stdout=subprocess.DEVNULL)
+        if filecmp.cmp(game.path("saved.dat"), path, shallow=False):
+            return True
+    return False
+
+
+def save_now(game):
+    check(game.answer("s") == ["The game has been saved."], "saved")
+    game.wait_main_screen()
+
+
+def test_season_finished_match_by_match(display, build):
+    with Game(display, build, env={"TZ": "UTC"}, prefix=["faketime", "-f", "@2026-01-01 00:00:00"]) as game:
+        game.pass_intro()
+        mark_lineup(game, STARTERS, BENCH)
+        game.hold_key("u")
+        wait_lineup_panel(game, 6)
+        play_finished_match(game)
+        save_now(game)
+        check(saved_by_sim(game, build, 1), "matchday 1 finished at once is velmo-sim's matchday 1")
+        for _ in range(2, MATCHDAYS):
+            play_finished_match(game)
+        save_now(game)
+        check(saved_by_sim(game, build, MATCHDAYS - 1), "37 matchdays are velmo-sim's 37")
+        game.hold_key("p")
+        wait_match_screen(game)
+        game.hold_key("f")
+        game.wait_for(lambda: minute(game.grab()) == 90, 5, "the last final whistle")
+        game.answer("c")
+        game.wait_for(lambda: game.grab().only(1, 10, 4, 580, {DARK_BLUE}), 10, "the season-end screen")
+        game.screenshot("season_end_in_window")
+        game.hold_key("n")
+        game.wait_main_screen()
+
+
+if __name__ == "__main__":
+    run_cases([test_season_finished_match_by_match])  # faketime's game outlives the wrapper: one case
