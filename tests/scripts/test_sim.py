@@ -136,14 +136,66 @@ SEASONS = [  # seed, starter rows, substitute rows, tactic, matchdays
 ]
 
 
+GOLDEN = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "golden", "seasons")
+
+
+def golden_lines(name):
+    with open(os.path.join(GOLDEN, name)) as f:
+        return f.read().split("\n")[:-1]
+
+
 def test_seeded_seasons(tmp):
-    golden = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "golden", "seasons")
     for seed, starters, subs, tactic, days in SEASONS:
         saved = os.path.join(tmp, "seeded.dat")
         sim("--seed", str(seed), "--starters", starters, "--subs", subs, "--tactic", str(tactic),
             "--matchdays", str(days), "--save", saved)
-        with open(os.path.join(golden, f"seed{seed}_tactic{tactic}_days{days}.dat")) as f:
-            check(f"the season of seed {seed}", saved_lines(saved) == f.read().split("\n")[:-1])
+        check(f"the season of seed {seed}", saved_lines(saved) == golden_lines(f"seed{seed}_tactic{tactic}_days{days}.dat"))
+
+
+def renumbered_folder(tmp, numbers):
+    """The shipped data with the fixture file's matchdays numbered as given (and as many of them)."""
+    folder = short_fixture_folder(tmp, len(numbers))
+    path = os.path.join(folder, "calendario.dat")
+    with open(path) as f:
+        lines = [line for line in f.read().split("\n") if line.strip()]
+    for day, number in enumerate(numbers):
+        lines[11 * day] = str(number)
+    with open(path, "w") as f:
+        f.write("\n".join(lines) + "\n")
+    return folder
+
+
+def events(*specs):
+    return [arg for spec in specs for arg in ("--event", spec)]
+
+
+# Matches with substitutions, refusals and slider moves, a save restored, and fixture files
+# numbering matchdays 0, 0, 4, 4, 4, 9, ... or all alike: the expected files were written by
+# the independent model of the rules.
+LINEUP = ["--starters", "0,3,4,5,6,10,11,12,13,17,18", "--subs", "1,7,14,15,19,20"]  # a 4-4-2
+
+
+def test_seasons_with_events_and_loads(tmp):
+    saved = os.path.join(tmp, "events.dat")
+    sim("--seed", "7", "--matchdays", "6", "--save", saved, *LINEUP, *events(
+        "1:0:tactic:4", "1:0:out:9", "1:0:in:2", "1:12:out:3", "1:13:in:2", "1:13:in:5", "1:30:tactic:-2",
+        "1:44:out:0", "1:45:in:1", "1:99:out:5", "2:0:out:6", "2:3:in:2", "2:3:in:0", "3:20:tactic:5",
+        "4:1:out:2", "4:1:out:4", "9:1:out:1"))
+    check("events over six matches", saved_lines(saved) == golden_lines("events_seed7_days6.dat"))
+
+    numbered = renumbered_folder(tmp, [0, 0, 4, 4, 4, 9] + list(range(10, 42)))
+    first, then = os.path.join(tmp, "first.dat"), os.path.join(tmp, "then.dat")
+    sim("--data", numbered, "--seed", "21", "--matchdays", "4", "--save", first, *LINEUP,
+        *events("1:10:out:10", "1:10:in:3", "3:40:tactic:-5"))
+    code, out, err = sim("--data", numbered, "--seed", "22", "--load", first, "--matchdays", "5", "--recheck",
+                         "--save", then, *LINEUP, *events("1:0:out:10", "1:0:in:3", "2:44:out:1", "2:45:in:0"))
+    check("a save restored over matchdays numbered 0, 0, 4, 4, 4, 9", code == 0 and out.startswith("Match Day 4\n")
+          and saved_lines(then) == golden_lines("load_seed22_numbered.dat"), err)
+
+    repeated = renumbered_folder(tmp, [7] * 6)
+    sim("--data", repeated, "--seed", "5", "--recheck", "--save", saved, *LINEUP,
+        *events("1:5:out:1", "1:6:in:0", "2:0:out:2", "2:0:in:0", "4:45:tactic:5"))
+    check("six matchdays all numbered 7", saved_lines(saved) == golden_lines("recheck_seed5_repeated.dat"))
 
 
 def main():
@@ -157,6 +209,7 @@ def main():
         test_messages_and_recheck()
         test_seasons(tmp)
         test_seeded_seasons(tmp)
+        test_seasons_with_events_and_loads(tmp)
     print(f"{RESULTS['passed']} passed, {RESULTS['failed']} failed")
     return 1 if RESULTS["failed"] else 0
 
