@@ -97,7 +97,7 @@ static_assert(sizeof(main_dlg) / sizeof(main_dlg[0]) == 56, "the main dialog has
 namespace {
 
 void DrawText(const std::string& text, int x, int y, int fg, int bg) {
-    textout_ex(screen, font, text.c_str(), x, y, fg, bg);
+    textout_ex(Canvas(), font, text.c_str(), x, y, fg, bg);
 }
 
 // One row of the squad list, white on black, in the columns of its heading.
@@ -114,16 +114,16 @@ void DrawPlayerRow(const Player& p, int x, int y) {
 // Module and sector sums of the last line-up check that counted eleven starters.
 void DrawLineupPanel(const Team& v) {
     const int fg = White(), bg = DarkRed();
-    textprintf_ex(screen, font, 350, 40, fg, bg, "Module: %d - %d - %d", v.module[0], v.module[1],
+    textprintf_ex(Canvas(), font, 350, 40, fg, bg, "Module: %d - %d - %d", v.module[0], v.module[1],
                   v.module[2]);
     const char* const sectors[] = {"DEFENCE (goalkeeper included)", "MIDFIELD", "ATTACK"};
     for (int s = 0; s < kSectors; ++s) {
         const int y = 60 + 30 * s;
-        textout_ex(screen, font, sectors[s], 350, y, fg, bg);
-        textprintf_ex(screen, font, 350, y + 10, fg, bg, "Technique: %d Fantasy: %d Condition: %d",
+        textout_ex(Canvas(), font, sectors[s], 350, y, fg, bg);
+        textprintf_ex(Canvas(), font, 350, y + 10, fg, bg, "Technique: %d Fantasy: %d Condition: %d",
                       v.technique[s], v.fantasy[s], v.condition[s]);
     }
-    textprintf_ex(screen, font, 350, 150, fg, bg, "Substitutes: %d", v.subs_count);
+    textprintf_ex(Canvas(), font, 350, 150, fg, bg, "Substitutes: %d", v.subs_count);
 }
 
 // Escape asks like "&Exit"; only a confirmed "&Exit" closes the main dialog.
@@ -136,13 +136,13 @@ bool MainMayClose(int object) {
 }  // namespace
 
 void DisplayBackground() {
-    BITMAP* picture = LoadPicture("media/bk0.jpg", SCREEN_W, SCREEN_H, DarkBlue());
+    BITMAP* picture = LoadPicture("media/bk0.jpg", kPictureW, kPictureH, DarkBlue());
     if (sfondo) destroy_bitmap(sfondo);
     sfondo = picture;
     if (!sfondo) return;
     textout_ex(sfondo, font, kFooter, 10, 580, PureRed(), -1);
     scare_mouse();
-    blit(sfondo, screen, 0, 0, 0, 0, SCREEN_W, SCREEN_H);
+    blit(sfondo, Canvas(), 0, 0, 0, 0, kPictureW, kPictureH);
     unscare_mouse();
 }
 

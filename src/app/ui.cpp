@@ -8,6 +8,8 @@
 #include <chrono>
 #include <vector>
 
+#include "app/sound.h"
+
 namespace {
 
 // Set on Allegro's own thread by the window's close button; read and
@@ -24,21 +26,30 @@ int held_key = 0;
 std::chrono::steady_clock::time_point held_key_seen;
 constexpr std::chrono::milliseconds kReleaseSettles{250};
 
-// Takes the held key's typing out of the keyboard buffer; other keys stay.
-void DropHeldKey() {
+// Forgets the held key once it has stayed up long enough.
+void SettleHeldKey() {
     if (!held_key) return;
     const auto now = std::chrono::steady_clock::now();
     if (key[held_key]) held_key_seen = now;
-    if (now - held_key_seen >= kReleaseSettles) {
-        held_key = 0;
-        return;
-    }
+    if (now - held_key_seen >= kReleaseSettles) held_key = 0;
+}
+
+// Takes out of the keyboard buffer what no dialog may see: the typing of
+// the key that ended the intro while it is held, and the sound switch m,
+// which it applies. Other keys stay, in their order.
+void FilterKeys() {
+    SettleHeldKey();
     if (!keypressed()) return;
     std::vector<std::pair<int, int>> others;  // character, scancode
     while (keypressed()) {
         int scancode = 0;
         const int c = ureadkey(&scancode);
-        if (scancode != held_key) others.emplace_back(c, scancode);
+        if (held_key && scancode == held_key) continue;
+        if (scancode == KEY_M) {
+            ToggleSound();
+            continue;
+        }
+        others.emplace_back(c, scancode);
     }
     for (const auto& [c, scancode] : others) simulate_ukeypress(c, scancode);
 }
@@ -105,8 +116,8 @@ Box BuildBox(const std::string& text, const std::vector<BoxButton>& buttons) {
     w += w % 2;  // even, so that centred lines start on whole pixels
     const int text_h = int(box.lines.size()) * kLineHeight - (kLineHeight - text_height(font));
     const int h = 2 * kFrame + 3 * kPadding + text_h + kButtonH;
-    const int x = (SCREEN_W - w) / 2;
-    const int y = (SCREEN_H - h) / 2;
+    const int x = (kPictureW - w) / 2;
+    const int y = (kPictureH - h) / 2;
 
     box.entries.push_back({message_frame_proc, x, y, w, h, DarkRed(), White(), 0, 0, 0, 0,
                            nullptr, nullptr, nullptr});
@@ -136,12 +147,12 @@ int RunBox(Box& box) {
     const DIALOG& frame = box.entries.front();
     BITMAP* under = create_bitmap(frame.w, frame.h);
     scare_mouse();
-    if (under) blit(screen, under, frame.x, frame.y, 0, 0, frame.w, frame.h);
+    if (under) blit(Canvas(), under, frame.x, frame.y, 0, 0, frame.w, frame.h);
     unscare_mouse();
 
     DIALOG_PLAYER* player = init_dialog(box.entries.data(), -1);
     for (;;) {
-        DropHeldKey();
+        FilterKeys();
         if (!update_dialog(player)) break;
         PauseBetweenPasses();
     }
@@ -149,7 +160,7 @@ int RunBox(Box& box) {
 
     if (under) {
         scare_mouse();
-        blit(under, screen, 0, 0, frame.x, frame.y, frame.w, frame.h);
+        blit(under, Canvas(), 0, 0, frame.x, frame.y, frame.w, frame.h);
         unscare_mouse();
         destroy_bitmap(under);
     }
@@ -197,7 +208,7 @@ int RunDialog(DIALOG* dialog, MayClose may_close, OnPass on_pass) {
     DIALOG_PLAYER* player = init_dialog(dialog, -1);
     for (;;) {
         if (on_pass) on_pass();
-        DropHeldKey();
+        FilterKeys();
         if (!update_dialog(player)) {
             if (!may_close || may_close(player->obj)) break;
             shutdown_dialog(player);  // refused: start the same dialog afresh

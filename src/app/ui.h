@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "app/canvas.h"
 #include "data/league.h"
 
 // The game's one league, read and written by every dialog callback.
@@ -48,10 +49,13 @@ using OnPass = void (*)();
 // Returns the entry that closed it (-1 for Escape).
 int RunDialog(DIALOG* dialog, MayClose may_close = nullptr, OnPass on_pass = nullptr);
 
-// The pause between two passes of every screen's loop: long enough that a
-// waiting game costs a few percent of a core, short enough that nobody
-// notices it (at most 200 passes a second).
-inline void PauseBetweenPasses() { rest(5); }
+// The end of a pass of every screen's loop: the picture shown, then a pause
+// long enough that a waiting game costs a few percent of a core, short
+// enough that nobody notices it (at most 200 passes a second).
+inline void PauseBetweenPasses() {
+    ShowCanvas();
+    rest(5);
+}
 
 // Set by the window's close button (on Allegro's own thread); read by the loops.
 bool CloseButtonPressed();

@@ -54,8 +54,8 @@ constexpr int kRivalBadge = 81;
 constexpr int kFinishButton = 82;
 constexpr int kEntries = 84;
 
-constexpr int kPictureX = 5;  // the background picture's corner on the screen
-constexpr int kPictureY = 5;
+constexpr int kBackgroundX = 5;  // the background picture's corner on the screen
+constexpr int kBackgroundY = 5;
 constexpr int kSliderMiddle = 5;  // the slider's value minus this is the tactic
 
 char kNone[] = "";
@@ -282,7 +282,7 @@ void Relabel(int entry, char* buffer, size_t size, const std::string& text) {
     const DIALOG& d = match_dlg[entry];
     BITMAP* picture = static_cast<BITMAP*>(match_dlg[kBackground].dp);
     if (picture != nullptr) {
-        blit(picture, screen, d.x - kPictureX, d.y - kPictureY, d.x, d.y, text_length(font, buffer),
+        blit(picture, Canvas(), d.x - kBackgroundX, d.y - kBackgroundY, d.x, d.y, text_length(font, buffer),
              text_height(font));
     }
     SetText(entry, buffer, size, text);

@@ -94,7 +94,7 @@ int calindietro() {
 // Callback of the main screen's "&Calendar": opens on the next matchday.
 int showcal() {
     // Without its picture a white page keeps the dark blue heading readable.
-    BITMAP* picture = LoadPicture("media/bk0.jpg", SCREEN_W, SCREEN_H, White());
+    BITMAP* picture = LoadPicture("media/bk0.jpg", kPictureW, kPictureH, White());
     SetColours();
     LayHeadingPlate(picture);
     cal_dlg[kPicture].dp = picture;

@@ -9,8 +9,8 @@ namespace {
 constexpr int kPanelX = 350;
 
 void SectorLines(const Team& club, int sector, const char* heading, int y) {
-    textprintf_ex(screen, font, kPanelX, y, White(), DarkBlue(), "%s", heading);
-    textprintf_ex(screen, font, kPanelX, y + 10, White(), DarkBlue(),
+    textprintf_ex(Canvas(), font, kPanelX, y, White(), DarkBlue(), "%s", heading);
+    textprintf_ex(Canvas(), font, kPanelX, y + 10, White(), DarkBlue(),
                   "Technique: %d Fantasy: %d Condition: %d", club.technique[sector],
                   club.fantasy[sector], club.condition[sector]);
 }
@@ -21,9 +21,9 @@ void SectorLines(const Team& club, int sector, const char* heading, int y) {
 // preparation (PrepareOpponent), before the panel is drawn.
 void DisplayOpponent(int slot) {
     const Team& club = league.squadra[slot];
-    textprintf_ex(screen, font, kPanelX, 190, DarkBlue(), White(), "Matchday: %d   %s",
+    textprintf_ex(Canvas(), font, kPanelX, 190, DarkBlue(), White(), "Matchday: %d   %s",
                   league.giornata[league.matchday].number, league.where.c_str());
-    textprintf_ex(screen, font, kPanelX, 210, White(), DarkBlue(),
+    textprintf_ex(Canvas(), font, kPanelX, 210, White(), DarkBlue(),
                   "Opponent: %s   Module: %d - %d - %d", club.name, club.module[0],
                   club.module[1], club.module[2]);
     SectorLines(club, 0, "DEFENCE (goalkeeper included)", 240);

@@ -49,7 +49,7 @@ void SetColours() {
 // Callback of the main screen's "S&tandings".
 int showclass() {
     // Without its picture the frame's dark red shows through, under the white title.
-    BITMAP* picture = LoadPicture("media/bk0.jpg", SCREEN_W, SCREEN_H, DarkRed());
+    BITMAP* picture = LoadPicture("media/bk0.jpg", kPictureW, kPictureH, DarkRed());
     SetColours();
     class_dlg[kPicture].dp = picture;
 
