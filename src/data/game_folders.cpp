@@ -14,7 +14,7 @@ namespace {
 constexpr const char* kSquadFile = "velmo.dat";  // the file that marks a data folder
 constexpr const char* kSavedFile = "saved.dat";
 
-// An absolute folder without "." or ".." parts or a trailing separator.
+// The folder without "." or ".." parts or a trailing separator.
 fs::path Tidy(const fs::path& folder) {
     fs::path tidy = folder.lexically_normal();
     return tidy.has_filename() || tidy == tidy.root_path() ? tidy : tidy.parent_path();
