@@ -1,13 +1,17 @@
-# make run   - install what is missing, build, play the game in game/
-# make test  - install what is missing, build, run every test through ctest
+# make run     - install what is missing, build, play the game in game/
+# make test    - install what is missing, build, run every test through ctest
+# make package - install what is missing, build build/velmo_<version>_<arch>.deb and check it
 BUILD := build
 JOBS := $(shell nproc)
 
 BUILD_PKGS := cmake g++ make pkg-config liballegro4-dev libjpgalleg4-dev
-TEST_PKGS := libgtest-dev libbenchmark-dev python3 python3-xlib xvfb xdotool x11-apps imagemagick faketime
+# The Debian package is built and checked with these (make package and its test).
+PACKAGE_PKGS := dpkg-dev file lintian desktop-file-utils appstream
+TEST_PKGS := libgtest-dev libbenchmark-dev python3 python3-xlib xvfb xdotool x11-apps imagemagick faketime \
+  $(PACKAGE_PKGS)
 ASSET_PKGS := python3 python3-pil sox espeak-ng imagemagick fonts-dejavu-core
 
-.PHONY: run test build deps test-deps asset-deps bench sanitize assets clean
+.PHONY: run test build deps test-deps asset-deps package-deps package bench sanitize assets clean
 
 # Installs only the packages that are missing, so a second run installs nothing.
 define install_missing
@@ -30,6 +34,9 @@ test-deps:
 asset-deps:
 	$(call install_missing,$(ASSET_PKGS))
 
+package-deps:
+	$(call install_missing,$(BUILD_PKGS) libgtest-dev $(PACKAGE_PKGS))
+
 build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMO_BENCH=OFF -DVELMO_E2E=OFF >/dev/null
 	cmake --build $(BUILD) -j $(JOBS) --target velmo
@@ -47,6 +54,14 @@ test: test-deps
 	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	$(MAKE) sanitize
+
+# The package holds what cmake --install puts under /usr; lintian reads it
+# whole (errors and warnings; -I for the informational tags too).
+package: package-deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMO_BENCH=OFF -DVELMO_E2E=OFF >/dev/null
+	cmake --build $(BUILD) -j $(JOBS) --target velmo velmo_docs
+	cd $(BUILD) && cpack -G DEB
+	lintian --fail-on error,warning $(BUILD)/velmo_*.deb
 
 bench: test-deps
 	cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DVELMO_BENCH=ON -DVELMO_E2E=OFF -DVELMO_GAME=OFF >/dev/null

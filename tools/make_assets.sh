@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Regenerates the fixture list, every picture, badge and sample under game/.
+# Regenerates the fixture list, every picture, badge and sample under game/,
+# and the desktop icons under packaging/ from the club badge.
 # Run from anywhere (make assets runs it from the repository root). Needs
 # python3-pil, sox, espeak-ng and the DejaVu fonts. Every step is seeded, so
 # a second run writes byte-identical files. The squad and league files
@@ -27,3 +28,4 @@ echo "pictures";         "$PYTHON" tools/make_pictures.py game
 echo "match pictures";   "$PYTHON" tools/make_match_pictures.py game
 echo "intro tune";       "$PYTHON" tools/make_tune.py game
 echo "crowd chants";     "$PYTHON" tools/make_chants.py game
+echo "desktop icons";    "$PYTHON" tools/make_icons.py game/media/badge/velmo.bmp packaging/icons/hicolor

@@ -81,7 +81,7 @@ void SetColours(DIALOG& entry, int fg, int bg) {
 // not run again. A data file that went missing ends the game.
 void StartNewLeagueOnScreen() {
     DisplayBackground();
-    const LoadStatus status = StartNewLeague(league, kGameFolder);
+    const LoadStatus status = StartNewLeague(league, game_folders.data);
     if (!status.ok) QuitWithMessage(status.message);
     DisplayPlayers();
     RedrawDialog();

@@ -1,20 +1,25 @@
-// The game's entry point: start-up, intro, the league, the main screen for
-// as long as the game lasts, shutdown.
+// The game's entry point: the command line, start-up, intro, the league, the
+// main screen for as long as the game lasts, shutdown.
 #include <allegro.h>
 
 #include <cstdlib>
 #include <ctime>
 
 #include "app/main_screen.h"
+#include "app/options.h"
 #include "app/screens.h"
 #include "app/startup.h"
 #include "app/ui.h"
 #include "data/loaders.h"
 
 League league;
+GameFolders game_folders;
 
-int main() {
+int main(int argc, char** argv) {
+    const GameOptions options = ParseGameOptions(argc, argv);
+    if (options.action != GameAction::Play) return AnswerCommandLine(options);
     init();
+    game_folders = FindGameFolders(options.data);
     srand(time(nullptr));
     league.today = 0;
     league.matchday = 0;
@@ -25,7 +30,7 @@ int main() {
     }
     IgnoreHeldKey(PlayIntro());
     DisplayBackground();
-    const LoadStatus loaded = LoadLeague(league, kGameFolder);
+    const LoadStatus loaded = LoadLeague(league, game_folders.data);
     if (!loaded.ok) QuitWithMessage(loaded.message);
     DisplayPlayers();
     clear_keybuf();

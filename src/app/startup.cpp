@@ -1,10 +1,14 @@
-// The two ends of the game's life: the library, window, timer, input and
-// intro at start-up, and the shutdown.
+// The start of the game's life: the library, window, timer and input, the
+// folders of its files, and the intro.
 #include <allegro.h>
 #include <jpgalleg.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <system_error>
 
 #include "app/clock.h"
 #include "app/main_screen.h"
@@ -26,31 +30,74 @@ int IntroKeyDown() {
     return 0;
 }
 
+// Without a display the library cannot start, and any further call of it
+// would crash: say which display is missing and end as a missing screen
+// mode does. Nothing was started, so the message goes straight to stderr.
+[[noreturn]] void QuitWithoutDisplay() {
+    const char* display = std::getenv("DISPLAY");
+    if (display && *display) {
+        std::fprintf(stderr, "velmo: cannot open the display '%s'.", display);
+    } else {
+        std::fprintf(stderr, "velmo: there is no display to open the game window on "
+                             "(DISPLAY is not set).");
+    }
+    std::fprintf(stderr, allegro_error[0] ? " %s\n" : "%s\n", allegro_error);
+    std::exit(-1);
+}
+
+// A start-up step of the library failed: back to text mode, the message with
+// the library's own reason, and the status -1 of a missing screen mode.
+[[noreturn]] void QuitAtStartUp(const char* what) {
+    set_gfx_mode(GFX_TEXT, 0, 0, 0, 0);
+    allegro_message("%s\n%s\n", what, allegro_error);
+    std::exit(-1);
+}
+
+std::string EnvironmentValue(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
 }  // namespace
 
 void init() {
-    install_allegro(SYSTEM_AUTODETECT, &errno, atexit);
+    if (install_allegro(SYSTEM_AUTODETECT, &errno, atexit) != 0) QuitWithoutDisplay();
     jpgalleg_init();
     const int depth = desktop_color_depth();
     set_color_depth(depth != 0 ? depth : 24);
     if (set_gfx_mode(GFX_AUTODETECT_WINDOWED, 800, 600, 0, 0) != 0 &&
         set_gfx_mode(GFX_AUTODETECT, 800, 600, 0, 0) != 0) {
-        set_gfx_mode(GFX_TEXT, 0, 0, 0, 0);
-        allegro_message("Screen Resolution not supported. Need at least 800x600 pixels \n%s\n",
-                        allegro_error);
-        exit(-1);
+        QuitAtStartUp("Screen Resolution not supported. Need at least 800x600 pixels ");
     }
     set_window_title("Velmo");
     InstallCloseButton();
-    install_timer();
-    install_keyboard();
-    install_mouse();
-    install_int_ex(increment_seconds, 1193181);
+    if (install_timer() != 0) QuitAtStartUp("Error installing the timer.");
+    if (install_keyboard() != 0) QuitAtStartUp("Error installing the keyboard.");
+    if (install_mouse() < 0) QuitAtStartUp("Error installing the mouse.");
+    if (install_int_ex(increment_seconds, 1193181) != 0) QuitAtStartUp("Error installing the clock.");
     // The pointer is the window system's own where it can be, so that what
     // the screens draw never fights with it.
     enable_hardware_cursor();
     select_mouse_cursor(MOUSE_CURSOR_ARROW);
     show_mouse(screen);
+}
+
+GameFolders FindGameFolders(const std::string& data_option) {
+    FolderFacts facts;
+    facts.data_option = data_option;
+    std::error_code unknown;
+    facts.working_folder = std::filesystem::current_path(unknown).string();
+    char executable[4096] = "";
+    get_executable_name(executable, sizeof executable);
+    facts.executable = executable;
+    facts.xdg_data_home = EnvironmentValue("XDG_DATA_HOME");
+    facts.home = EnvironmentValue("HOME");
+    GameFolders folders = ChooseGameFolders(facts);
+    // The pictures and samples are read from media/ in the data folder. A
+    // folder that cannot be entered holds no velmo.dat for the loader either,
+    // which reports it.
+    std::filesystem::current_path(folders.data, unknown);
+    return folders;
 }
 
 int PlayIntro() {

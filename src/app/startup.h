@@ -1,9 +1,17 @@
-// Start-up of the library and the intro.
+// Start-up of the library, the game's folders and the intro.
 #pragma once
 
-// Library, window (800x600 windowed, else autodetected, else the game ends
-// with status -1), timer, keyboard, mouse and the once-a-second clock.
+#include <string>
+
+#include "data/game_folders.h"
+
+// Library, window (800x600 windowed, else autodetected), timer, keyboard,
+// mouse and the once-a-second clock. Without a display, or when any of
+// them fails, the game ends with a message and status -1 (255).
 void init();
+// Chooses the data folder and the saved game's place (--data DIR or "") and
+// makes the data folder the working one, where media/ is read.
+GameFolders FindGameFolders(const std::string& data_option);
 // Shows the intro picture and loops its song until Escape, Space, Enter or
 // a letter is down; returns that key's scancode.
 int PlayIntro();

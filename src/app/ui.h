@@ -8,13 +8,13 @@
 #include <string>
 
 #include "app/canvas.h"
+#include "data/game_folders.h"
 #include "data/league.h"
 
 // The game's one league, read and written by every dialog callback.
 extern League league;
-
-// The folder the game runs in holds the data files ("" = working folder).
-inline const char* const kGameFolder = "";
+// Where the data files are read and the saved game is kept; set at start-up.
+extern GameFolders game_folders;
 
 // The palette, as makecol values for the current colour depth.
 int DarkRed();

@@ -183,23 +183,28 @@ class Display:
 
 
 class Game:
-    """The game in a copy of game/ less `remove`, plus `files` {name: text}; `env`, and `prefix` to run it."""
+    """The game in a copy of game/ less `remove`, plus `files` {name: text}; `env` (None unsets a
+    variable), and `prefix` to run it. With `program`, that program runs in an empty folder instead."""
 
-    def __init__(self, display, build, remove=(), files=None, env=None, prefix=()):
-        self.display, self.binary = display, os.path.join(os.path.abspath(build), "velmo")
+    def __init__(self, display, build, remove=(), files=None, env=None, prefix=(), program=None):
+        self.display, self.binary = display, program or os.path.join(os.path.abspath(build), "velmo")
         self.remove, self.files, self.extra_env, self.prefix = remove, files or {}, env or {}, list(prefix)
+        self.copy_game = program is None
 
     def __enter__(self):
         self.folder, data = tempfile.mkdtemp(prefix="velmo-e2e-"), os.path.join(REPO, "game")
-        shutil.copytree(data, self.folder, dirs_exist_ok=True, ignore=lambda folder, names: [
-            n for n in names if os.path.relpath(os.path.join(folder, n), data) in self.remove])
+        if self.copy_game:
+            shutil.copytree(data, self.folder, dirs_exist_ok=True, ignore=lambda folder, names: [
+                n for n in names if os.path.relpath(os.path.join(folder, n), data) in self.remove])
         for name, text in self.files.items():
             with open(self.path(name), "w") as f:
                 f.write(text)
-        self.log = open(self.path("velmo.log"), "w")
+        # The log lies beside the folder, so that the game's folder holds only what the game writes.
+        self.log = open(self.folder + ".log", "w")
+        env = {k: v for k, v in dict(self.display.env(), **self.extra_env).items() if v is not None}
         self.display.xdotool("mousemove", 650, 450)  # away from the marks and the box
         self.process = subprocess.Popen(
-            self.prefix + [self.binary], cwd=self.folder, env=dict(self.display.env(), **self.extra_env),
+            self.prefix + [self.binary], cwd=self.folder, env=env,
             stdout=self.log, stderr=subprocess.STDOUT, start_new_session=True)
         self.wait_for(self.window, 20, "the game window")
         return self
@@ -211,8 +216,9 @@ class Game:
         self.log.close()
         if kind is None:
             shutil.rmtree(self.folder, ignore_errors=True)
+            os.remove(self.folder + ".log")
         else:
-            print(f"  (the game's folder and log are kept in {self.folder})")
+            print(f"  (the game's folder and log are kept in {self.folder} and {self.folder}.log)")
 
     def wait_for(self, predicate, timeout=10, what="a condition"):
         """Polls predicate until it gives something true and returns that; fails if the game ends."""

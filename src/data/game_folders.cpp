@@ -1,0 +1,92 @@
+#include "data/game_folders.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kSquadFile = "velmo.dat";  // the file that marks a data folder
+constexpr const char* kSavedFile = "saved.dat";
+
+// The folder without "." or ".." parts or a trailing separator.
+fs::path Tidy(const fs::path& folder) {
+    fs::path tidy = folder.lexically_normal();
+    return tidy.has_filename() || tidy == tidy.root_path() ? tidy : tidy.parent_path();
+}
+
+bool HoldsData(const fs::path& folder) {
+    std::error_code ignored;
+    return fs::is_regular_file(folder / kSquadFile, ignored);
+}
+
+// ../share/games/velmo from an executable in games/ or bin/, or "".
+fs::path InstalledDataFolder(const std::string& executable) {
+    if (executable.empty()) return {};
+    const fs::path bin = fs::path(executable).parent_path();
+    if (bin.filename() != "games" && bin.filename() != "bin") return {};
+    return Tidy(bin.parent_path() / "share" / "games" / "velmo");
+}
+
+// The player's own data folder, as the XDG base directories define it. A
+// relative path names no folder (it would land wherever the game runs), so
+// it counts as unset, like an empty one.
+fs::path UserDataHome(const FolderFacts& facts) {
+    const fs::path xdg = facts.xdg_data_home;
+    if (xdg.is_absolute()) return xdg;
+    const fs::path home = facts.home;
+    if (home.is_absolute()) return home / ".local" / "share";
+    return {};
+}
+
+GameFolders SavingBeside(const fs::path& data) {
+    return {data.string(), (data / kSavedFile).string(), false};
+}
+
+// Makes `folder` and any missing parent, each new one with mode 0700.
+// Returns "" or what went wrong.
+std::string MakeFolders(const fs::path& folder) {
+    fs::path made;
+    for (const fs::path& part : folder) {
+        made /= part;
+        if (mkdir(made.c_str(), 0700) == 0 || errno == EEXIST) continue;
+        return std::strerror(errno);
+    }
+    std::error_code ignored;
+    return fs::is_directory(folder, ignored) ? "" : std::strerror(ENOTDIR);
+}
+
+}  // namespace
+
+GameFolders ChooseGameFolders(const FolderFacts& facts) {
+    const fs::path working = Tidy(facts.working_folder);
+    if (!facts.data_option.empty()) {
+        return SavingBeside(Tidy(working / facts.data_option));
+    }
+    if (HoldsData(working)) return SavingBeside(working);
+    const fs::path installed = InstalledDataFolder(facts.executable);
+    if (installed.empty() || !HoldsData(installed)) return SavingBeside(working);
+
+    GameFolders folders{installed.string(), "", true};
+    const fs::path user = UserDataHome(facts);
+    if (!user.empty()) folders.saved_game = (user / "velmo" / kSavedFile).string();
+    return folders;
+}
+
+std::string PrepareSaveFolder(const GameFolders& folders) {
+    if (!folders.per_user) return "";
+    if (folders.saved_game.empty()) {
+        return "The game could not be saved. \n"
+               "There is no folder to keep it in: HOME is not set.";
+    }
+    const fs::path folder = fs::path(folders.saved_game).parent_path();
+    const std::string fault = MakeFolders(folder);
+    if (fault.empty()) return "";
+    return "The game could not be saved. \nThe folder " + folder.string() +
+           " \ncould not be made: " + fault + ".";
+}
