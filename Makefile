@@ -35,10 +35,10 @@ asset-deps:
 	$(call install_missing,$(ASSET_PKGS))
 
 package-deps:
-	$(call install_missing,$(BUILD_PKGS) libgtest-dev $(PACKAGE_PKGS))
+	$(call install_missing,$(BUILD_PKGS) $(PACKAGE_PKGS))
 
 build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMO_BENCH=OFF -DVELMO_E2E=OFF >/dev/null
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMO_BENCH=OFF -DVELMO_TESTS=OFF >/dev/null
 	cmake --build $(BUILD) -j $(JOBS) --target velmo
 
 run: build
@@ -50,7 +50,7 @@ run: build
 	cd game && ../$(BUILD)/velmo
 
 test: test-deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMO_BENCH=ON -DVELMO_E2E=ON >/dev/null
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMO_BENCH=ON -DVELMO_TESTS=ON -DVELMO_E2E=ON >/dev/null
 	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	$(MAKE) sanitize
@@ -58,7 +58,7 @@ test: test-deps
 # The package holds what cmake --install puts under /usr; lintian reads it
 # whole (errors and warnings; -I for the informational tags too).
 package: package-deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMO_BENCH=OFF -DVELMO_E2E=OFF >/dev/null
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMO_BENCH=OFF -DVELMO_TESTS=OFF >/dev/null
 	cmake --build $(BUILD) -j $(JOBS) --target velmo velmo_docs
 	cd $(BUILD) && cpack -G DEB
 	lintian --fail-on error,warning $(BUILD)/velmo_*.deb

@@ -1,13 +1,14 @@
 """Measures what an idle game and a running match cost, and how fast the main screen comes up;
 prints figures, asserts nothing.
 
-    /usr/bin/python3 tools/measure_idle.py --build BUILD_DIR [--seconds 10] [--runs 5]
+    /usr/bin/python3 tools/measure_idle.py --build BUILD_DIR [--seconds 10] [--runs 5] [--scale K]
 
 Under Xvfb, with the game's own data: the game's processor use (percent of one core) over SECONDS on
 the intro, the idle main screen, the "Are you sure?" question, an open message box and a running
 match (at most 40 s of it); then, over RUNS starts, the time from the key press that ends the intro
 (sent through XTEST) to the first grab showing the main screen, an upper bound since a grab takes a
-few milliseconds (the slowest grab is printed).
+few milliseconds (the slowest grab is printed). With --scale K the game runs enlarged K times on a
+display just as large.
 """
 
 import argparse
@@ -33,8 +34,8 @@ def cpu_percent(game, seconds):
     return 100.0 * (ticks() - start_ticks) / os.sysconf("SC_CLK_TCK") / (time.monotonic() - start)
 
 
-def idle_figures(display, build, seconds):
-    with Game(display, build) as game:
+def idle_figures(display, build, seconds, args):
+    with Game(display, build, args=args) as game:
         game.wait_intro()
         print(f"intro                 {cpu_percent(game, seconds):5.1f} %")
         game.hold_key("space")
@@ -45,7 +46,7 @@ def idle_figures(display, build, seconds):
         print(f"'Are you sure?'       {cpu_percent(game, seconds):5.1f} %")
         game.hold_key("n")
         game.wait_box_gone()
-    with Game(display, build, remove=["teams.dat"]) as game:
+    with Game(display, build, remove=["teams.dat"], args=args) as game:
         game.wait_intro()
         game.hold_key("space")
         game.box_lines()
@@ -57,8 +58,8 @@ STARTER_ROWS = (0, 3, 4, 5, 6, 10, 11, 12, 13, 17, 18)
 SUBSTITUTE_ROWS = (1, 7, 14, 19, 20, 21)
 
 
-def match_figure(display, build, seconds):
-    with Game(display, build) as game:
+def match_figure(display, build, seconds, args):
+    with Game(display, build, args=args) as game:
         game.wait_intro()
         game.hold_key("space")
         game.wait_main_screen()
@@ -72,9 +73,9 @@ def match_figure(display, build, seconds):
         print(f"running match         {cpu_percent(game, min(seconds, 40)):5.1f} %")
 
 
-def intro_to_main(display, build):
+def intro_to_main(display, build, args):
     """Seconds from the key press to a grab showing the main screen, and the longest single grab."""
-    with Game(display, build) as game:
+    with Game(display, build, args=args) as game:
         game.wait_intro()
         time.sleep(0.3)  # let the intro settle: only the key's own effect is timed
         x = display.x
@@ -100,15 +101,17 @@ def main():
     parser.add_argument("--build", required=True)
     parser.add_argument("--seconds", type=float, default=10)
     parser.add_argument("--runs", type=int, default=5)
+    parser.add_argument("--scale", type=int, default=1)
     args = parser.parse_args()
-    with Display() as display:
-        print(f"Processor use over {args.seconds:g} s (percent of one core):")
-        idle_figures(display, args.build, args.seconds)
-        match_figure(display, args.build, args.seconds)
+    game_args = ["--scale", str(args.scale)]
+    with Display(800 * args.scale, 600 * args.scale) as display:
+        print(f"Processor use over {args.seconds:g} s (percent of one core), scale {args.scale}:")
+        idle_figures(display, args.build, args.seconds, game_args)
+        match_figure(display, args.build, args.seconds, game_args)
         print(f"From the key that ends the intro to a drawn main screen ({args.runs} runs):")
         times = []
         for _ in range(args.runs):
-            drawn, longest = intro_to_main(display, args.build)
+            drawn, longest = intro_to_main(display, args.build, game_args)
             times.append(drawn)
             print(f"  {drawn * 1000:6.1f} ms   (longest grab {longest * 1000:.1f} ms)")
         print(f"  median {statistics.median(times) * 1000:.1f} ms, worst {max(times) * 1000:.1f} ms")

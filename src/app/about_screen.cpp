@@ -93,7 +93,7 @@ void StartNewLeagueOnScreen() {
 int showinfo() {
     static std::string about;  // lives as long as the box shows it
     about = AboutText();
-    BITMAP* picture = LoadPicture("media/bkinfo.jpg", SCREEN_W, SCREEN_H, DarkRed());
+    BITMAP* picture = LoadPicture("media/bkinfo.jpg", kPictureW, kPictureH, DarkRed());
 
     info_dlg[kInfoFrame].bg = DarkRed();
     SetColours(info_dlg[kInfoText], DarkBlue(), White());
@@ -113,7 +113,7 @@ int showinfo() {
 // table and the last matchday's results, then a new league whichever way the
 // screen is left (there is no way back to the finished season).
 void LastScreen() {
-    BITMAP* picture = LoadPicture("media/bkfinal.jpg", SCREEN_W, SCREEN_H, DarkBlue());
+    BITMAP* picture = LoadPicture("media/bkfinal.jpg", kPictureW, kPictureH, DarkBlue());
 
     last_dlg[kLastFrame].bg = DarkBlue();
     SetColours(last_dlg[kLastNames], White(), DarkBlue());

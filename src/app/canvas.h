@@ -26,5 +26,5 @@ int Scale();
 // cannot be made.
 bool UseWindowAtScale(int scale);
 // Copies to the window the rows of the picture that changed since the last
-// copy. Every screen's loop calls it once a pass.
+// copy, at most 50 times a second. Every screen's loop calls it once a pass.
 void ShowCanvas();

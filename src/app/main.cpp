@@ -8,6 +8,7 @@
 #include "app/main_screen.h"
 #include "app/options.h"
 #include "app/screens.h"
+#include "app/sound.h"
 #include "app/startup.h"
 #include "app/ui.h"
 #include "data/loaders.h"
@@ -18,7 +19,7 @@ GameFolders game_folders;
 int main(int argc, char** argv) {
     const GameOptions options = ParseGameOptions(argc, argv);
     if (options.action != GameAction::Play) return AnswerCommandLine(options);
-    init();
+    init(options.scale);
     game_folders = FindGameFolders(options.data);
     srand(time(nullptr));
     league.today = 0;
@@ -28,6 +29,7 @@ int main(int argc, char** argv) {
         allegro_message("Error installing sound.\n");
         return 1;
     }
+    StartSound(game_folders.settings);
     IgnoreHeldKey(PlayIntro());
     DisplayBackground();
     const LoadStatus loaded = LoadLeague(league, game_folders.data);

@@ -5,7 +5,7 @@
 namespace {
 
 const char* const kUsage =
-    "usage: velmo [--data DIR]\n"
+    "usage: velmo [--data DIR] [--scale K]\n"
     "       velmo --help | --version\n";
 
 const char* const kHelp =
@@ -13,8 +13,14 @@ const char* const kHelp =
     "\n"
     "  --data DIR   read the data files and media/ from DIR and keep the saved\n"
     "               game in DIR/saved.dat\n"
+    "  --scale K    show the 800x600 game K times as large, K from 1 to 4\n"
+    "               (without it: the largest that fits the desktop)\n"
     "  --help       show this help and exit\n"
     "  --version    show the version and exit\n"
+    "\n"
+    "Keys: m switches all sound off and on, on every screen after the intro;\n"
+    "the choice is kept in $XDG_CONFIG_HOME/velmo/velmo.cfg, by default\n"
+    "~/.config/velmo/velmo.cfg.\n"
     "\n"
     "Without --data the game reads its files from the working folder when it\n"
     "holds velmo.dat (and saves there), else from its installed folder; an\n"
@@ -42,14 +48,22 @@ GameOptions ParseGameOptions(int argc, char** argv) {
             options.action = GameAction::ShowVersion;
             return options;
         }
-        if (option != "--data") {
+        if (option != "--data" && option != "--scale") {
             return Refused(option.rfind("-", 0) == 0 ? "unknown option '" + option + "'"
                                                      : "unexpected argument '" + option + "'");
         }
+        const bool scale = option == "--scale";
         if (i + 1 >= argc || argv[i + 1][0] == '\0') {
-            return Refused("option '" + option + "' needs a folder");
+            return Refused("option '" + option + "' needs " + (scale ? "a factor" : "a folder"));
         }
-        options.data = argv[++i];
+        const std::string value = argv[++i];
+        if (!scale) {
+            options.data = value;
+        } else if (value.size() == 1 && value[0] >= '1' && value[0] <= '4') {
+            options.scale = value[0] - '0';
+        } else {
+            return Refused("the scale must be 1, 2, 3 or 4, not '" + value + "'");
+        }
     }
     return options;
 }

@@ -1,4 +1,4 @@
-// The game's command line: --help, --version and --data DIR. It is read
+// The game's command line: --help, --version, --data DIR and --scale K. It is read
 // before the library starts, so every answer comes without a display.
 #pragma once
 
@@ -9,6 +9,7 @@ enum class GameAction { Play, ShowHelp, ShowVersion, Refuse };
 struct GameOptions {
     GameAction action = GameAction::Play;
     std::string data;   // --data DIR, "" when not given
+    int scale = 0;      // --scale K, 1..4; 0 when not given (fit the desktop)
     std::string error;  // why the command line was refused
 };
 

@@ -7,9 +7,9 @@
 
 #include <allegro.h>
 
-#include <cerrno>
 #include <cstdio>
-#include <sys/stat.h>
+
+#include "data/game_folders.h"
 
 namespace {
 
@@ -30,19 +30,9 @@ bool ReadSoundOn(bool fallback) {
     return on;
 }
 
-// Makes every missing folder of `path`'s folder, readable by its owner only.
-bool MakeFolderOf(const std::string& path) {
-    for (size_t slash = path.find('/', 1); slash != std::string::npos;
-         slash = path.find('/', slash + 1)) {
-        const std::string folder = path.substr(0, slash);
-        if (mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) return false;
-    }
-    return true;
-}
-
 // Writes the choice and reads it back: flush_config_file reports nothing.
 bool WriteSoundOn() {
-    if (!MakeFolderOf(settings_file)) return false;
+    if (!MakeFolderOf(settings_file).empty()) return false;
     push_config_state();
     set_config_file(settings_file.c_str());
     set_config_int(kSection, kKey, sound_on ? 1 : 0);

@@ -53,6 +53,23 @@ int IntroKeyDown() {
     std::exit(-1);
 }
 
+// The factor asked for, else the largest whose window fits the desktop.
+int ChosenScale(int asked) {
+    if (asked > 0) return asked;
+    int width = 0, height = 0;
+    if (get_desktop_resolution(&width, &height) != 0) return 1;
+    return FittingScale(width, height);
+}
+
+// The enlarged window, or false (factor 1) when it cannot be opened.
+bool OpenEnlargedWindow(int scale) {
+    if (scale <= 1) return false;
+    if (set_gfx_mode(GFX_AUTODETECT_WINDOWED, kPictureW * scale, kPictureH * scale, 0, 0) != 0) {
+        return false;
+    }
+    return UseWindowAtScale(scale);
+}
+
 std::string EnvironmentValue(const char* name) {
     const char* value = std::getenv(name);
     return value ? value : "";
@@ -60,13 +77,14 @@ std::string EnvironmentValue(const char* name) {
 
 }  // namespace
 
-void init() {
+void init(int scale) {
     if (install_allegro(SYSTEM_AUTODETECT, &errno, atexit) != 0) QuitWithoutDisplay();
     jpgalleg_init();
     const int depth = desktop_color_depth();
     set_color_depth(depth != 0 ? depth : 24);
-    if (set_gfx_mode(GFX_AUTODETECT_WINDOWED, 800, 600, 0, 0) != 0 &&
-        set_gfx_mode(GFX_AUTODETECT, 800, 600, 0, 0) != 0) {
+    if (!OpenEnlargedWindow(ChosenScale(scale)) &&
+        set_gfx_mode(GFX_AUTODETECT_WINDOWED, kPictureW, kPictureH, 0, 0) != 0 &&
+        set_gfx_mode(GFX_AUTODETECT, kPictureW, kPictureH, 0, 0) != 0) {
         QuitAtStartUp("Screen Resolution not supported. Need at least 800x600 pixels ");
     }
     set_window_title("Velmo");
@@ -91,6 +109,7 @@ GameFolders FindGameFolders(const std::string& data_option) {
     get_executable_name(executable, sizeof executable);
     facts.executable = executable;
     facts.xdg_data_home = EnvironmentValue("XDG_DATA_HOME");
+    facts.xdg_config_home = EnvironmentValue("XDG_CONFIG_HOME");
     facts.home = EnvironmentValue("HOME");
     GameFolders folders = ChooseGameFolders(facts);
     // The pictures and samples are read from media/ in the data folder. A
@@ -103,9 +122,9 @@ GameFolders FindGameFolders(const std::string& data_option) {
 int PlayIntro() {
     SAMPLE* song = load_sample("media/quandosaremo.wav");
     if (song) play_sample(song, 255, 128, 1000, 1);
-    sfondo = LoadPicture("media/intro.jpg", SCREEN_W, SCREEN_H, DarkRed());
+    sfondo = LoadPicture("media/intro.jpg", kPictureW, kPictureH, DarkRed());
     scare_mouse();
-    if (sfondo) blit(sfondo, screen, 0, 0, 0, 0, SCREEN_W, SCREEN_H);
+    if (sfondo) blit(sfondo, Canvas(), 0, 0, 0, 0, kPictureW, kPictureH);
     unscare_mouse();
 
     int pressed = 0;

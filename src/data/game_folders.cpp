@@ -13,6 +13,7 @@ namespace {
 
 constexpr const char* kSquadFile = "velmo.dat";  // the file that marks a data folder
 constexpr const char* kSavedFile = "saved.dat";
+constexpr const char* kSettingsFile = "velmo.cfg";
 
 // The folder without "." or ".." parts or a trailing separator.
 fs::path Tidy(const fs::path& folder) {
@@ -33,19 +34,28 @@ fs::path InstalledDataFolder(const std::string& executable) {
     return Tidy(bin.parent_path() / "share" / "games" / "velmo");
 }
 
-// The player's own data folder, as the XDG base directories define it. A
-// relative path names no folder (it would land wherever the game runs), so
-// it counts as unset, like an empty one.
-fs::path UserDataHome(const FolderFacts& facts) {
-    const fs::path xdg = facts.xdg_data_home;
+// One of the player's own folders, as the XDG base directories define them:
+// the variable's value, else `fallback` under HOME. A relative path names no
+// folder (it would land wherever the game runs), so it counts as unset, like
+// an empty one.
+fs::path UserFolder(const std::string& xdg_value, const std::string& home, const fs::path& fallback) {
+    const fs::path xdg = xdg_value;
     if (xdg.is_absolute()) return xdg;
-    const fs::path home = facts.home;
-    if (home.is_absolute()) return home / ".local" / "share";
+    if (fs::path(home).is_absolute()) return fs::path(home) / fallback;
     return {};
 }
 
-GameFolders SavingBeside(const fs::path& data) {
-    return {data.string(), (data / kSavedFile).string(), false};
+fs::path UserDataHome(const FolderFacts& facts) {
+    return UserFolder(facts.xdg_data_home, facts.home, fs::path(".local") / "share");
+}
+
+std::string SettingsFile(const FolderFacts& facts) {
+    const fs::path config = UserFolder(facts.xdg_config_home, facts.home, ".config");
+    return config.empty() ? "" : (config / "velmo" / kSettingsFile).string();
+}
+
+GameFolders SavingBeside(const fs::path& data, const FolderFacts& facts) {
+    return {data.string(), (data / kSavedFile).string(), false, SettingsFile(facts)};
 }
 
 // Makes `folder` and any missing parent, each new one with mode 0700.
@@ -66,17 +76,19 @@ std::string MakeFolders(const fs::path& folder) {
 GameFolders ChooseGameFolders(const FolderFacts& facts) {
     const fs::path working = Tidy(facts.working_folder);
     if (!facts.data_option.empty()) {
-        return SavingBeside(Tidy(working / facts.data_option));
+        return SavingBeside(Tidy(working / facts.data_option), facts);
     }
-    if (HoldsData(working)) return SavingBeside(working);
+    if (HoldsData(working)) return SavingBeside(working, facts);
     const fs::path installed = InstalledDataFolder(facts.executable);
-    if (installed.empty() || !HoldsData(installed)) return SavingBeside(working);
+    if (installed.empty() || !HoldsData(installed)) return SavingBeside(working, facts);
 
-    GameFolders folders{installed.string(), "", true};
+    GameFolders folders{installed.string(), "", true, SettingsFile(facts)};
     const fs::path user = UserDataHome(facts);
     if (!user.empty()) folders.saved_game = (user / "velmo" / kSavedFile).string();
     return folders;
 }
+
+std::string MakeFolderOf(const std::string& file) { return MakeFolders(fs::path(file).parent_path()); }
 
 std::string PrepareSaveFolder(const GameFolders& folders) {
     if (!folders.per_user) return "";

@@ -9,7 +9,8 @@
 //   4. the working folder, where the missing velmo.dat is then reported.
 // An installed game (case 3) saves in the player's own folder,
 // $XDG_DATA_HOME/velmo/saved.dat or ~/.local/share/velmo/saved.dat, and
-// never writes into the data folder or the working folder.
+// never writes into the data folder or the working folder. Every game keeps
+// its settings in $XDG_CONFIG_HOME/velmo/velmo.cfg or ~/.config/velmo/velmo.cfg.
 #pragma once
 
 #include <string>
@@ -20,6 +21,7 @@ struct FolderFacts {
     std::string working_folder;  // the current folder, absolute
     std::string executable;      // the running program's own path, "" if unknown
     std::string xdg_data_home;   // the environment's XDG_DATA_HOME, "" when unset
+    std::string xdg_config_home; // the environment's XDG_CONFIG_HOME, "" when unset
     std::string home;            // the environment's HOME, "" when unset
 };
 
@@ -27,6 +29,7 @@ struct GameFolders {
     std::string data;        // absolute folder of the data files and media/
     std::string saved_game;  // absolute path of saved.dat, "" when there is nowhere to keep it
     bool per_user = false;   // saved_game lies in the player's own folder, made on the first save
+    std::string settings;    // absolute path of velmo.cfg, "" when there is nowhere to keep it
 };
 
 GameFolders ChooseGameFolders(const FolderFacts& facts);
@@ -35,3 +38,7 @@ GameFolders ChooseGameFolders(const FolderFacts& facts);
 // (each missing folder readable by its owner only). Returns "" when the game
 // can be saved there, else the message for the player.
 std::string PrepareSaveFolder(const GameFolders& folders);
+
+// Makes the folder holding `file` and any missing parent, each new one
+// readable by its owner only. Returns "" or what went wrong.
+std::string MakeFolderOf(const std::string& file);

@@ -1,6 +1,13 @@
-"""The match window's helpers, shared by test_match.py and tools/take_readme_shots.py."""
+"""The match window's helpers, shared by the window tests and tools/take_readme_shots.py."""
+
+import filecmp
+import os
+import subprocess
 
 from velmo_driver import DARK_BLUE, DARK_RED, WHITE, mark_centre, marked
+
+START = 1767225600  # 2026-01-01 00:00:00 UTC, the time faketime starts the game at
+FAKETIME = {"env": {"TZ": "UTC"}, "prefix": ["faketime", "-f", "@2026-01-01 00:00:00"]}
 
 # A 4-4-2 of game/velmo.dat by row (starter slots GK, DF x4, MF x4, AT x2) and
 # a bench of a goalkeeper, a defender, two midfielders and two attackers.
@@ -49,3 +56,16 @@ def in_button(slot):
 
 def wait_final_whistle(game):
     game.wait_for(lambda: minute(game.grab()) >= 90, 70, "the final whistle")
+
+
+def saved_by_sim(game, build, matchdays, starters=STARTERS, bench=BENCH):
+    """True when the game's saved.dat is what velmo-sim saves after `matchdays` matches with the same
+    data and marks, for the seed T or T + 1 (the game seeds rand() with the time after its start-up)."""
+    for seed in (START, START + 1):
+        path = game.path(f"sim{seed}.dat")
+        subprocess.run([os.path.join(build, "velmo-sim"), "--data", game.folder, "--seed", str(seed),
+                        "--matchdays", str(matchdays), "--starters", ",".join(map(str, starters)),
+                        "--subs", ",".join(map(str, bench)), "--save", path], check=True, stdout=subprocess.DEVNULL)
+        if filecmp.cmp(game.path("saved.dat"), path, shallow=False):
+            return True
+    return False

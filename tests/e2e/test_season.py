@@ -1,15 +1,13 @@
 """A whole season in the window, each match finished at once, against velmo-sim's replay of the same seed."""
 
-import filecmp
 import os
-import subprocess
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from match_helpers import BENCH, STARTERS, mark_lineup, minute, wait_lineup_panel, wait_match_screen  # noqa: E402
+from match_helpers import (BENCH, FAKETIME, STARTERS, mark_lineup, minute, saved_by_sim,  # noqa: E402
+                           wait_lineup_panel, wait_match_screen)
 from velmo_driver import DARK_BLUE, Game, check, run_cases  # noqa: E402
 
-START = 1767225600  # 2026-01-01 00:00:00 UTC: the game seeds rand() with T or T + 1
 MATCHDAYS = 38
 
 
@@ -22,25 +20,13 @@ def play_finished_match(game):
     check(game.answer("c")[0].startswith("VELMO - "), "the result message")
 
 
-def saved_by_sim(game, build, matchdays):
-    """True when saved.dat is what velmo-sim saves after `matchdays` matches for seed T or T + 1."""
-    for seed in (START, START + 1):
-        path = game.path(f"sim{seed}.dat")
-        subprocess.run([os.path.join(build, "velmo-sim"), "--data", game.folder, "--seed", str(seed),
-                        "--matchdays", str(matchdays), "--starters", ",".join(map(str, STARTERS)),
-                        "--subs", ",".join(map(str, BENCH)), "--save", path], check=True, stdout=subprocess.DEVNULL)
-        if filecmp.cmp(game.path("saved.dat"), path, shallow=False):
-            return True
-    return False
-
-
 def save_now(game):
     check(game.answer("s") == ["The game has been saved."], "saved")
     game.wait_main_screen()
 
 
 def test_season_finished_match_by_match(display, build):
-    with Game(display, build, env={"TZ": "UTC"}, prefix=["faketime", "-f", "@2026-01-01 00:00:00"]) as game:
+    with Game(display, build, **FAKETIME) as game:
         game.pass_intro()
         mark_lineup(game, STARTERS, BENCH)
         game.hold_key("u")

@@ -31,12 +31,13 @@ def marked(shot, row, column):
     return shot.pixel(*mark_centre(row, column)) == WHITE
 
 
-def run_cases(cases):
-    """Runs each case(display, build) on one Xvfb (--build BUILD_DIR holds `velmo`); exits 1 on a failure."""
+def run_cases(cases, width=800, height=600):
+    """Runs each case(display, build) on one Xvfb of width x height (--build BUILD_DIR holds `velmo`);
+    exits 1 on a failure."""
     parser = argparse.ArgumentParser()
     parser.add_argument("--build", required=True)
     build, failed = parser.parse_args().build, 0
-    with Display() as display:
+    with Display(width, height) as display:
         for case in cases:
             started = time.monotonic()
             try:
@@ -79,13 +80,14 @@ CHARS_BY_GLYPH = {glyph: char for char, glyph in reversed(GLYPHS.items())}  # th
 
 
 class Shot:
-    """One grab of the whole screen: pixel(x, y) -> (r, g, b)."""
+    """One grab of the game's window, read in the 800x600 picture's pixels: pixel(x, y) -> (r, g, b).
+    A window enlarged `scale` times is read at every scale-th pixel."""
 
-    def __init__(self, data, width, height):
-        self.data, self.width, self.height = data, width, height
+    def __init__(self, data, width, height, scale=1):
+        self.data, self.width, self.height, self.scale = data, width, height, scale
 
     def pixel(self, x, y):
-        i = (y * self.width + x) * 4  # 32 bits a pixel, blue first
+        i = (y * self.width * self.scale + x) * self.scale * 4  # 32 bits a pixel, blue first
         return (self.data[i + 2], self.data[i + 1], self.data[i])
 
     def count(self, x, y, w, h, colour):
@@ -145,14 +147,17 @@ class Shot:
 
 
 class Display:
-    """An Xvfb of 800x600x24 on the first free display from :90 on."""
+    """An Xvfb of 800x600x24 (or width x height) on the first free display from :90 on."""
+
+    def __init__(self, width=800, height=600):
+        self.size = f"{width}x{height}x24"
 
     def __enter__(self):
         for n in range(90, 150):
             if os.path.exists(f"/tmp/.X{n}-lock") or os.path.exists(f"/tmp/.X11-unix/X{n}"):
                 continue
             self.name, self.process = f":{n}", subprocess.Popen(
-                ["Xvfb", f":{n}", "-screen", "0", "800x600x24", "-nolisten", "tcp"],
+                ["Xvfb", f":{n}", "-screen", "0", self.size, "-nolisten", "tcp"],
                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
             deadline = time.monotonic() + 10
             while time.monotonic() < deadline and self.process.poll() is None:
@@ -173,10 +178,10 @@ class Display:
     def env(self):
         return dict(os.environ, DISPLAY=self.name)
 
-    def grab(self):
-        root = self.x.screen().root
-        g = root.get_geometry()
-        return Shot(root.get_image(0, 0, g.width, g.height, X.ZPixmap, 0xFFFFFFFF).data, g.width, g.height)
+    def grab(self, scale=1):
+        """The game's window at the top left corner, shown `scale` times as large as its picture."""
+        w, h = 800 * scale, 600 * scale
+        return Shot(self.x.screen().root.get_image(0, 0, w, h, X.ZPixmap, 0xFFFFFFFF).data, 800, 600, scale)
 
     def xdotool(self, *args):
         subprocess.run(["xdotool", *map(str, args)], env=self.env(), check=True)
@@ -184,12 +189,15 @@ class Display:
 
 class Game:
     """The game in a copy of game/ less `remove`, plus `files` {name: text}; `env` (None unsets a
-    variable), and `prefix` to run it. With `program`, that program runs in an empty folder instead."""
+    variable), and `prefix` to run it. With `program`, that program runs in an empty folder instead.
+    `args` go on its command line; with --scale K, grabs and clicks are in the picture's pixels.
+    Its settings are kept in a folder of its own unless `env` names XDG_CONFIG_HOME."""
 
-    def __init__(self, display, build, remove=(), files=None, env=None, prefix=(), program=None):
+    def __init__(self, display, build, remove=(), files=None, env=None, prefix=(), program=None, args=()):
         self.display, self.binary = display, program or os.path.join(os.path.abspath(build), "velmo")
         self.remove, self.files, self.extra_env, self.prefix = remove, files or {}, env or {}, list(prefix)
-        self.copy_game = program is None
+        self.copy_game, self.args = program is None, list(args)
+        self.scale = int(args[args.index("--scale") + 1]) if "--scale" in args else 1
 
     def __enter__(self):
         self.folder, data = tempfile.mkdtemp(prefix="velmo-e2e-"), os.path.join(REPO, "game")
@@ -201,10 +209,12 @@ class Game:
                 f.write(text)
         # The log lies beside the folder, so that the game's folder holds only what the game writes.
         self.log = open(self.folder + ".log", "w")
-        env = {k: v for k, v in dict(self.display.env(), **self.extra_env).items() if v is not None}
-        self.display.xdotool("mousemove", 650, 450)  # away from the marks and the box
+        self.config = self.folder + ".config"
+        env = {k: v for k, v in {**self.display.env(), "XDG_CONFIG_HOME": self.config, **self.extra_env}.items()
+               if v is not None}
+        self.park_mouse()
         self.process = subprocess.Popen(
-            self.prefix + [self.binary], cwd=self.folder, env=env,
+            self.prefix + [self.binary] + self.args, cwd=self.folder, env=env,
             stdout=self.log, stderr=subprocess.STDOUT, start_new_session=True)
         self.wait_for(self.window, 20, "the game window")
         return self
@@ -216,6 +226,7 @@ class Game:
         self.log.close()
         if kind is None:
             shutil.rmtree(self.folder, ignore_errors=True)
+            shutil.rmtree(self.config, ignore_errors=True)
             os.remove(self.folder + ".log")
         else:
             print(f"  (the game's folder and log are kept in {self.folder} and {self.folder}.log)")
@@ -250,12 +261,16 @@ class Game:
         self.display.xdotool("keydown", name, "sleep", ms / 1000, "keyup", name)
 
     def move_mouse(self, x, y):
-        self.display.xdotool("mousemove", x, y)
+        self.display.xdotool("mousemove", x * self.scale, y * self.scale)
+
+    def park_mouse(self):  # away from the marks and the box
+        self.move_mouse(650, 450)
 
     def click(self, x, y):
         """A held left click once the move has landed; the mouse is parked away from marks and boxes after it."""
-        self.display.xdotool("mousemove", x, y, "sleep", 0.08, "mousedown", 1, "sleep", 0.15, "mouseup", 1,
-                             "sleep", 0.12, "mousemove", 650, 450)
+        k = self.scale
+        self.display.xdotool("mousemove", x * k, y * k, "sleep", 0.08, "mousedown", 1, "sleep", 0.15, "mouseup", 1,
+                             "sleep", 0.12, "mousemove", 650 * k, 450 * k)
 
     def send_wm_delete(self):  # what the window's close button sends
         x, window = self.display.x, self.window()
@@ -266,7 +281,7 @@ class Game:
         x.flush()
 
     def grab(self):
-        return self.display.grab()
+        return self.display.grab(self.scale)
 
     def screenshot(self, name):
         """Saves the screen as tests/e2e/out/NAME.png (or at an absolute path); returns the path."""

@@ -33,20 +33,24 @@ def main():
     game, version = os.path.join(build, "velmo"), project_version(build)
     environments = {"no DISPLAY": {k: v for k, v in os.environ.items() if k != "DISPLAY"},
                     f"DISPLAY={UNSERVED}": dict(os.environ, DISPLAY=UNSERVED)}
-    usage = "usage: velmo [--data DIR]\n       velmo --help | --version\n"
+    usage = "usage: velmo [--data DIR] [--scale K]\n       velmo --help | --version\n"
+    told = ("--data DIR", "--scale K", "Keys: m switches all sound off and on")
     expected = [  # arguments, status, standard output, standard error (a pattern)
-        (["--help"], 0, lambda out: out.startswith(usage) and "--data DIR" in out, r""),
+        (["--help"], 0, lambda out: out.startswith(usage) and all(t in out for t in told), r""),
         (["--version"], 0, lambda out: out == f"velmo {version}\n", r""),
         (["--data", "here", "--help"], 0, lambda out: out.startswith(usage), r""),
         (["--bogus"], 2, lambda out: out == "", "velmo: unknown option '--bogus'\n" + re.escape(usage)),
         (["--data"], 2, lambda out: out == "", "velmo: option '--data' needs a folder\n" + re.escape(usage)),
         (["saved.dat"], 2, lambda out: out == "", "velmo: unexpected argument 'saved.dat'\n" + re.escape(usage)),
+        *((["--scale", k], 2, lambda out: out == "",
+           f"velmo: the scale must be 1, 2, 3 or 4, not '{k}'\n" + re.escape(usage)) for k in ("0", "5", "2x", "-1")),
+        (["--scale"], 2, lambda out: out == "", "velmo: option '--scale' needs a factor\n" + re.escape(usage)),
     ]
     for where, env in environments.items():
         display_named = ("there is no display to open the game window on \\(DISPLAY is not set\\)"
                          if "DISPLAY" not in env else f"cannot open the display '{UNSERVED}'")
-        starts = [([], 255, lambda out: out == "", f"velmo: {display_named}\\.\n"),
-                  (["--data", "."], 255, lambda out: out == "", f"velmo: {display_named}\\.\n")]
+        starts = [(args, 255, lambda out: out == "", f"velmo: {display_named}\\.\n")
+                  for args in ([], ["--data", "."], ["--scale", "2"])]
         for args, status, out_ok, err_pattern in expected + starts:
             with tempfile.TemporaryDirectory() as work:
                 run = subprocess.run([game, *args], cwd=work, env=env, capture_output=True, text=True,

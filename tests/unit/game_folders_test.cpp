@@ -111,6 +111,33 @@ TEST_F(GameFolderChoice, ThePlayersFolderFollowsXdgDataHomeThenHome) {
     }
 }
 
+// The settings file is the player's own whichever folder the data comes from.
+TEST_F(GameFolderChoice, TheSettingsFollowXdgConfigHomeThenHome) {
+    const struct {
+        const char* xdg;
+        const char* home;
+        const char* settings;
+    } cases[] = {
+        {"cfg", "home", "cfg/velmo/velmo.cfg"},
+        {"", "home", "home/.config/velmo/velmo.cfg"},
+        {"relative/cfg", "home", "home/.config/velmo/velmo.cfg"},  // counts as unset
+        {"", "", ""},
+    };
+    for (const char* working_squad : {"", "work/velmo.dat"}) {
+        if (working_squad[0]) Touch(working_squad);
+        for (const auto& c : cases) {
+            facts_.xdg_config_home = c.xdg[0] && c.xdg[0] != 'r' ? Path(c.xdg) : c.xdg;
+            facts_.home = c.home[0] ? Path(c.home) : "";
+            EXPECT_EQ(ChooseGameFolders(facts_).settings, c.settings[0] ? Path(c.settings) : "")
+                << c.xdg << " " << c.home << " " << working_squad;
+        }
+    }
+    EXPECT_EQ(MakeFolderOf(Path("cfg/velmo/velmo.cfg")), "");
+    EXPECT_EQ(Mode(Path("cfg/velmo")), 0700u);
+    Touch("blocked");
+    EXPECT_NE(MakeFolderOf(Path("blocked/velmo/velmo.cfg")), "");
+}
+
 TEST_F(GameFolderChoice, ThePlayersFolderIsMadeOwnerOnlyOnlyWhenSaving) {
     facts_.xdg_data_home = Path("home/data");
     const GameFolders chosen = ChooseGameFolders(facts_);
