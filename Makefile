@@ -10,8 +10,13 @@ PACKAGE_PKGS := dpkg-dev file lintian desktop-file-utils appstream
 TEST_PKGS := libgtest-dev libbenchmark-dev python3 python3-xlib xvfb xdotool x11-apps imagemagick faketime \
   $(PACKAGE_PKGS)
 ASSET_PKGS := python3 python3-pil sox espeak-ng imagemagick fonts-dejavu-core
+# Debian's clang 14; libclang-rt-14-dev holds the fuzzer runtime and is only a Recommends.
+FUZZ_PKGS := clang libclang-rt-14-dev
+FUZZ_SECONDS ?= 120
+FUZZ_REPLAY_RUNS := 5000
 
-.PHONY: run test build deps test-deps asset-deps package-deps package bench sanitize assets clean
+.PHONY: run test build deps test-deps asset-deps package-deps package bench sanitize fuzz-build fuzz \
+  fuzz-replay assets clean
 
 # Installs only the packages that are missing, so a second run installs nothing.
 define install_missing
@@ -54,6 +59,7 @@ test: test-deps
 	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	$(MAKE) sanitize
+	$(MAKE) fuzz-replay
 
 # The package holds what cmake --install puts under /usr; lintian reads it
 # whole (errors and warnings; -I for the informational tags too).
@@ -75,8 +81,23 @@ sanitize: test-deps
 	cmake --build $(BUILD)-asan -j $(JOBS) --target velmo_unit_tests
 	$(BUILD)-asan/velmo_unit_tests --gtest_brief=1
 
+# The fuzz targets, with a clang-built copy of the core, in a folder of their own.
+fuzz-build:
+	$(call install_missing,$(BUILD_PKGS) $(FUZZ_PKGS))
+	CXX=clang++ cmake -S . -B $(BUILD)-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMO_FUZZ=ON >/dev/null
+	cmake --build $(BUILD)-fuzz -j $(JOBS)
+
+# Searches every reader for FUZZ_SECONDS (default 120) each; reports executions,
+# coverage and findings.
+fuzz: fuzz-build
+	sh tests/fuzz/run_fuzz.sh $(BUILD)-fuzz search $(FUZZ_SECONDS)
+
+# Replays the committed corpora, then a fixed number of runs from a fixed seed.
+fuzz-replay: fuzz-build
+	sh tests/fuzz/run_fuzz.sh $(BUILD)-fuzz replay $(FUZZ_REPLAY_RUNS)
+
 assets: asset-deps
 	bash tools/make_assets.sh
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-asan
+	rm -rf $(BUILD) $(BUILD)-bench $(BUILD)-asan $(BUILD)-fuzz

@@ -104,6 +104,7 @@ struct Match {
     SideBlock side[2];
 };
 
+// Every field also appears in LeagueDifference (tests/fuzz/league_equality.h).
 struct League {
     // Cleared and reloaded from the data files for every new league.
     Player players[kSquadSize];     // the squad file, row r of the squad list

@@ -6,23 +6,27 @@
 // file, so blank lines after the last record add nothing. A field that does
 // not scan, or a word longer than its field, stops the loader with a message
 // naming the file and the record; nothing is stored beyond a field.
+//
+// The rules rely on what the files promise, so a record that breaks a
+// promise is refused the same way, with a line saying what is wrong:
+//   squad    numbers above 0, each carried by one player;
+//   league   nineteen clubs with distinct identifiers, none of them 19 (the
+//            human club's), keeper ratings within -999..999 (the sums of a
+//            line-up stay far inside an int);
+//   fixtures every matchday lists each of the twenty clubs exactly once;
+//   all      no control byte (a NUL, an escape...) in a word.
+// Every other value is taken as read.
 #include "data/loaders.h"
 
-#include <cctype>
-#include <cerrno>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <memory>
+
+#include "data/words.h"
 
 namespace {
 
-constexpr int kTokenMax = 64;
-
-struct FileCloser {
-    void operator()(FILE* f) const { std::fclose(f); }
-};
-using File = std::unique_ptr<FILE, FileCloser>;
+const char* const kRestore = "Please restore the game's data files.";
+const char* const kControlByte = "A word holds a control character.";
 
 std::string PathIn(const std::string& folder, const char* file) {
     if (folder.empty() || folder == ".") return file;
@@ -33,122 +37,159 @@ LoadStatus Missing(const char* file) {
     return {false, std::string("Impossible to find file '") + file + "'!"};
 }
 
-LoadStatus Damaged(const char* file, const char* record, int k) {
-    return {false, std::string("'") + file + "' is damaged near " + record + " " +
-                       std::to_string(k + 1) + ".\nPlease restore the game's data files."};
+// "'<file>' is damaged near <record> <k + 1>.", then what is wrong when the
+// record broke a promise rather than failing to scan.
+LoadStatus Damaged(const char* file, const char* record, int k, const std::string& fault = "") {
+    std::string message = std::string("'") + file + "' is damaged near " + record + " " +
+                          std::to_string(k + 1) + ".\n";
+    if (!fault.empty()) message += fault + "\n";
+    return {false, message + kRestore};
 }
 
-// Reads one white-space separated token; false at the end of the file or
-// when the token is longer than kTokenMax - 1 characters.
-bool ReadToken(FILE* f, char (&token)[kTokenMax], int* length) {
-    int c = std::fgetc(f);
-    while (c != EOF && std::isspace(c)) c = std::fgetc(f);
-    int n = 0;
-    while (c != EOF && !std::isspace(c)) {
-        if (n == kTokenMax - 1) return false;
-        token[n++] = static_cast<char>(c);
-        c = std::fgetc(f);
+// The fields of a data file in order, remembering whether a word held a
+// control byte since the last TakeControlByte.
+class Fields {
+public:
+    explicit Fields(std::string_view text) : words_(text) {}
+
+    bool Int(int& value) { return words_.NextInt(value); }
+
+    // False when the word is missing or longer than the field.
+    template <int N>
+    bool Word(char (&field)[N]) {
+        std::string_view word;
+        if (!words_.Next(word) || word.size() > static_cast<size_t>(N - 1)) return false;
+        control_byte_ = control_byte_ || !FitsField(word, N);
+        std::memcpy(field, word.data(), word.size());
+        field[word.size()] = '\0';
+        return true;
     }
-    token[n] = '\0';
-    *length = n;
-    return n > 0;
-}
 
-bool ReadInt(FILE* f, int* value) {
-    char token[kTokenMax];
-    int length = 0;
-    if (!ReadToken(f, token, &length)) return false;
-    errno = 0;
-    char* end = nullptr;
-    long v = std::strtol(token, &end, 10);
-    if (end != token + length || errno == ERANGE || v < -2147483647L || v > 2147483647L)
+    // Skips the white space after a record, as a scanning format ending in
+    // white space does, and tells whether anything is left to read.
+    bool MoreToRead() { return !words_.AtEnd(); }
+
+    bool TakeControlByte() {
+        const bool seen = control_byte_;
+        control_byte_ = false;
+        return seen;
+    }
+
+private:
+    Words words_;
+    bool control_byte_ = false;
+};
+
+// ---- Scanning one record: false when it does not scan ---------------------
+
+bool ReadPlayer(Fields& in, Player& p) {
+    if (!in.Int(p.number) || !in.Word(p.surname) || !in.Word(p.name) || !in.Word(p.role) ||
+        !in.Int(p.attr_a) || !in.Int(p.technique) || !in.Int(p.fantasy) || !in.Int(p.condition))
         return false;
-    *value = static_cast<int>(v);
+    p.technique = LimitRating(p.technique);
+    p.fantasy = LimitRating(p.fantasy);
+    p.condition = LimitRating(p.condition);
     return true;
 }
 
-template <int N>
-bool ReadWord(FILE* f, char (&field)[N]) {
-    char token[kTokenMax];
-    int length = 0;
-    if (!ReadToken(f, token, &length) || length > N - 1) return false;
-    std::memcpy(field, token, static_cast<size_t>(length) + 1);
-    return true;
-}
-
-// Skips the white space after a record, as a scanning format ending in
-// white space does, and tells whether anything is left to read.
-bool MoreToRead(FILE* f) {
-    int c = std::fgetc(f);
-    while (c != EOF && std::isspace(c)) c = std::fgetc(f);
-    if (c == EOF) return false;
-    std::ungetc(c, f);
-    return true;
-}
-
-bool ReadPlayer(FILE* f, Player& p) {
-    Player read = p;
-    if (!ReadInt(f, &read.number) || !ReadWord(f, read.surname) || !ReadWord(f, read.name) ||
-        !ReadWord(f, read.role) || !ReadInt(f, &read.attr_a) || !ReadInt(f, &read.technique) ||
-        !ReadInt(f, &read.fantasy) || !ReadInt(f, &read.condition))
-        return false;
-    read.technique = LimitRating(read.technique);
-    read.fantasy = LimitRating(read.fantasy);
-    read.condition = LimitRating(read.condition);
-    p = read;
-    return true;
-}
-
-bool ReadTeam(FILE* f, Team& t) {
-    Team read = t;
-    if (!ReadInt(f, &read.id) || !ReadWord(f, read.name) || !ReadWord(f, read.badge) ||
-        !ReadInt(f, &read.keeper))
+bool ReadTeam(Fields& in, Team& t) {
+    if (!in.Int(t.id) || !in.Word(t.name) || !in.Word(t.badge) || !in.Int(t.keeper))
         return false;
     for (int s = 0; s < kSectors; ++s) {
-        if (!ReadInt(f, &read.base_technique[s]) || !ReadInt(f, &read.base_fantasy[s]) ||
-            !ReadInt(f, &read.base_condition[s]))
+        if (!in.Int(t.base_technique[s]) || !in.Int(t.base_fantasy[s]) ||
+            !in.Int(t.base_condition[s]))
             return false;
     }
     for (int s = 0; s < kSectors; ++s) {
-        read.base_technique[s] = LimitRating(read.base_technique[s]);
-        read.base_fantasy[s] = LimitRating(read.base_fantasy[s]);
-        read.base_condition[s] = LimitRating(read.base_condition[s]);
+        t.base_technique[s] = LimitRating(t.base_technique[s]);
+        t.base_fantasy[s] = LimitRating(t.base_fantasy[s]);
+        t.base_condition[s] = LimitRating(t.base_condition[s]);
     }
-    t = read;
     return true;
 }
 
-bool ReadMatchday(FILE* f, Matchday& m) {
-    Matchday read = m;
-    if (!ReadInt(f, &read.number)) return false;
+bool ReadMatchday(Fields& in, Matchday& m) {
+    if (!in.Int(m.number)) return false;
     for (int j = 0; j < kFixtures; ++j) {
-        if (!ReadInt(f, &read.home[j]) || !ReadInt(f, &read.away[j])) return false;
-        read.home_goals[j] = 0;
-        read.away_goals[j] = 0;
+        if (!in.Int(m.home[j]) || !in.Int(m.away[j])) return false;
+        m.home_goals[j] = 0;
+        m.away_goals[j] = 0;
     }
-    m = read;
     return true;
+}
+
+// ---- The promises: what is wrong with a record that scanned, or "" --------
+
+// Player k as read, against the players read before him.
+std::string PlayerFault(const League& lg, int k, const Player& p, bool control_byte) {
+    if (control_byte) return kControlByte;
+    const std::string number = std::to_string(p.number);
+    if (p.number <= 0) return "The player number " + number + " is not above 0.";
+    for (int earlier = 0; earlier < k; ++earlier) {
+        if (lg.players[earlier].number == p.number)
+            return "The player number " + number + " appears twice.";
+    }
+    return "";
+}
+
+// Club k as read, against the clubs read before it.
+std::string TeamFault(const League& lg, int k, const Team& t, bool control_byte) {
+    if (control_byte) return kControlByte;
+    const std::string id = std::to_string(t.id);
+    if (t.id == kHumanId) return "The club identifier 19 is the human club's.";
+    for (int earlier = 0; earlier < k; ++earlier) {
+        if (lg.squadra[earlier].id == t.id) return "The club identifier " + id + " appears twice.";
+    }
+    if (t.keeper < -kKeeperLimit || t.keeper > kKeeperLimit) {
+        return "The keeper rating " + std::to_string(t.keeper) + " is not between -" +
+               std::to_string(kKeeperLimit) + " and " + std::to_string(kKeeperLimit) + ".";
+    }
+    return "";
+}
+
+// The slot of the club carrying `id`: 19 for the human club, else one of the
+// league file's clubs; -1 when no club carries it.
+int ClubSlot(const League& lg, int id) {
+    if (id == kHumanId) return kHumanId;
+    for (int slot = 0; slot < kComputerTeams; ++slot)
+        if (lg.squadra[slot].id == id) return slot;
+    return -1;
+}
+
+// A matchday must list each of the twenty clubs once: an unknown identifier
+// is named first, else the first one listed twice with a club left out.
+std::string MatchdayFault(const League& lg, const Matchday& m) {
+    int listed[2 * kFixtures];
+    for (int j = 0; j < kFixtures; ++j) {
+        listed[2 * j] = m.home[j];
+        listed[2 * j + 1] = m.away[j];
+    }
+    for (int id : listed) {
+        if (ClubSlot(lg, id) < 0) return "No club carries the identifier " + std::to_string(id) + ".";
+    }
+    bool seen[kTeams] = {};
+    int twice = -1;
+    for (int id : listed) {
+        const int slot = ClubSlot(lg, id);
+        if (seen[slot] && twice < 0) twice = id;
+        seen[slot] = true;
+    }
+    if (twice < 0) return "";
+    // Twenty entries over twenty clubs: one listed twice leaves one out.
+    int missing = 0;
+    while (seen[missing]) ++missing;
+    const int missing_id = missing == kHumanId ? kHumanId : lg.squadra[missing].id;
+    return "The club identifier " + std::to_string(twice) + " appears twice and " +
+           std::to_string(missing_id) + " is missing.";
 }
 
 void ZeroCounters(Team& t) {
     t.points = t.won = t.drawn = t.lost = t.goals_for = t.goals_against = 0;
 }
 
-bool TeamExists(const League& lg, int id) {
-    if (id == kHumanId) return true;
-    for (const Team& t : lg.squadra)
-        if (t.id == id) return true;
-    return false;
-}
-
-// The first identifier of a matchday that no club carries, or kHumanId when
-// every one is known.
-int UnknownTeamIn(const League& lg, const Matchday& m) {
-    for (int j = 0; j < kFixtures; ++j) {
-        if (!TeamExists(lg, m.home[j])) return m.home[j];
-        if (!TeamExists(lg, m.away[j])) return m.away[j];
-    }
-    return kHumanId;
+// Reads the file into `text`; false when it cannot be opened or read.
+bool ReadDataFile(const std::string& folder, const char* file, std::string& text) {
+    return ReadWholeFile(PathIn(folder, file), text) == FileRead::Ok;
 }
 
 }  // namespace
@@ -175,11 +216,14 @@ void InitCalendario(League& lg) {
     }
 }
 
-LoadStatus LoadVelmoTeam(League& lg, const std::string& folder) {
-    File f(std::fopen(PathIn(folder, "velmo.dat").c_str(), "r"));
-    if (!f) return Missing("velmo.dat");
-    for (int k = 0; k < kSquadSize && MoreToRead(f.get()); ++k) {
-        if (!ReadPlayer(f.get(), lg.players[k])) return Damaged("velmo.dat", "player", k);
+LoadStatus ReadVelmoTeam(League& lg, std::string_view text) {
+    Fields in(text);
+    for (int k = 0; k < kSquadSize && in.MoreToRead(); ++k) {
+        Player read = lg.players[k];  // a refused record stores nothing of itself
+        if (!ReadPlayer(in, read)) return Damaged("velmo.dat", "player", k);
+        const std::string fault = PlayerFault(lg, k, read, in.TakeControlByte());
+        if (!fault.empty()) return Damaged("velmo.dat", "player", k, fault);
+        lg.players[k] = read;
     }
     lg.Velmo.id = kHumanId;
     CopyWord(lg.Velmo.name, "VELMO");
@@ -191,35 +235,57 @@ LoadStatus LoadVelmoTeam(League& lg, const std::string& folder) {
     return {};
 }
 
-LoadStatus LoadAllTeams(League& lg, const std::string& folder) {
-    File f(std::fopen(PathIn(folder, "teams.dat").c_str(), "r"));
-    if (!f) return Missing("teams.dat");
-    for (int k = 0; k < kComputerTeams && MoreToRead(f.get()); ++k) {
+LoadStatus ReadAllTeams(League& lg, std::string_view text) {
+    Fields in(text);
+    int k = 0;
+    for (; k < kComputerTeams && in.MoreToRead(); ++k) {
+        Team read = lg.squadra[k];
+        if (!ReadTeam(in, read)) return Damaged("teams.dat", "team", k);
+        const std::string fault = TeamFault(lg, k, read, in.TakeControlByte());
+        if (!fault.empty()) return Damaged("teams.dat", "team", k, fault);
         Team& t = lg.squadra[k];
-        if (!ReadTeam(f.get(), t)) return Damaged("teams.dat", "team", k);
+        t = read;
         // Three draws per team, before the next team is read.
         for (int s = 0; s < kSectors; ++s) t.fatigue[s] = 25 + (rand() % 7);
         ZeroCounters(t);
     }
+    if (k < kComputerTeams) {
+        return Damaged("teams.dat", "team", k,
+                       "The league needs 19 clubs; the file holds " + std::to_string(k) + ".");
+    }
     return {};
 }
 
-LoadStatus LoadCalendario(League& lg, const std::string& folder) {
-    File f(std::fopen(PathIn(folder, "calendario.dat").c_str(), "r"));
-    if (!f) return Missing("calendario.dat");
+LoadStatus ReadCalendario(League& lg, std::string_view text) {
+    Fields in(text);
     int k = 0;
-    for (; k < kMatchdays && MoreToRead(f.get()); ++k) {
-        if (!ReadMatchday(f.get(), lg.giornata[k])) return Damaged("calendario.dat", "matchday", k);
+    for (; k < kMatchdays && in.MoreToRead(); ++k) {
+        Matchday read = lg.giornata[k];
+        if (!ReadMatchday(in, read)) return Damaged("calendario.dat", "matchday", k);
+        const std::string fault = MatchdayFault(lg, read);
+        if (!fault.empty()) return Damaged("calendario.dat", "matchday", k, fault);
+        lg.giornata[k] = read;
     }
     lg.ngiornate = k;
-    for (int d = 0; d < k; ++d) {
-        int unknown = UnknownTeamIn(lg, lg.giornata[d]);
-        if (unknown != kHumanId)
-            return {false, "'calendario.dat' is damaged near matchday " + std::to_string(d + 1) +
-                               ": no club carries the identifier " + std::to_string(unknown) +
-                               ".\nPlease restore the game's data files."};
-    }
     return {};
+}
+
+LoadStatus LoadVelmoTeam(League& lg, const std::string& folder) {
+    std::string text;
+    if (!ReadDataFile(folder, "velmo.dat", text)) return Missing("velmo.dat");
+    return ReadVelmoTeam(lg, text);
+}
+
+LoadStatus LoadAllTeams(League& lg, const std::string& folder) {
+    std::string text;
+    if (!ReadDataFile(folder, "teams.dat", text)) return Missing("teams.dat");
+    return ReadAllTeams(lg, text);
+}
+
+LoadStatus LoadCalendario(League& lg, const std::string& folder) {
+    std::string text;
+    if (!ReadDataFile(folder, "calendario.dat", text)) return Missing("calendario.dat");
+    return ReadCalendario(lg, text);
 }
 
 LoadStatus LoadLeague(League& lg, const std::string& folder) {

@@ -1,12 +1,13 @@
 // The three data files and the lookups by identifier.
 //
 // The squad file, the league file and the fixture file are read with the same
-// loop: at most M records, stopping at the end of the file. A missing file or
-// one that does not scan is reported through LoadStatus; nothing is read or
-// written beyond a field.
+// loop: at most M records, stopping at the end of the file. A missing file,
+// one that does not scan, or one that breaks the promises the rules rely on
+// is reported through LoadStatus; nothing is read or written beyond a field.
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "data/league.h"
 
@@ -15,12 +16,20 @@ struct LoadStatus {
     std::string message;  // what the player is told when !ok
 };
 
+// The rating a keeper of the league file may carry: beyond it the sums of a
+// line-up would leave the range of the rules' arithmetic.
+constexpr int kKeeperLimit = 999;
+
 void InitPlayers(League& lg);
 void InitCalendario(League& lg);
 // Each loader reads its file from `folder` ("" or "." for the working folder).
 LoadStatus LoadVelmoTeam(League& lg, const std::string& folder);
 LoadStatus LoadAllTeams(League& lg, const std::string& folder);   // 3 draws per team read
 LoadStatus LoadCalendario(League& lg, const std::string& folder);
+// The same three, reading the file's text from memory.
+LoadStatus ReadVelmoTeam(League& lg, std::string_view text);
+LoadStatus ReadAllTeams(League& lg, std::string_view text);
+LoadStatus ReadCalendario(League& lg, std::string_view text);  // after the league file
 
 // The five clearing and loading steps in their fixed order; stops at the first failure.
 LoadStatus LoadLeague(League& lg, const std::string& folder);

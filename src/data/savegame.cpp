@@ -6,23 +6,23 @@
 //   "%d \n" + "%d %d %d %d \n" x10  for each played matchday i < N: its
 //                                   number, then home away home_goals away_goals
 //
-// Writing goes to a temporary file renamed over the old one, so a full disk
-// or a crash never destroys the previous save. Reading checks the whole file
-// in a scratch copy before anything in the league changes: a count outside
-// 0..38, a field that does not scan, a name longer than its field, a team
-// identifier no club carries or that appears twice, a file that ends early,
-// and anything after the last matchday block (a file edited by hand or
-// glued to another) are all refused and leave the running game untouched.
+// Writing goes to a temporary file flushed to the disk and renamed over the
+// old one, so a full disk, a crash or a power cut never destroys the
+// previous save. Reading checks the whole file in a scratch copy before
+// anything in the league changes: a count outside 0..38, a field that does
+// not scan, a name longer than its field, a team identifier no club carries
+// or that appears twice, standings counters outside 0..9999, scores outside
+// 0..999, a file that ends early, and anything after the last matchday
+// block (a file edited by hand or glued to another) are all refused and
+// leave the running game untouched. Every file the writer produces, the
+// reader accepts: the writer checks so before it writes.
 #include "data/savegame.h"
 
-#include <cerrno>
-#include <climits>
-#include <cstdio>
-#include <cstdlib>
 #include <initializer_list>
 #include <string>
 
 #include "data/loaders.h"
+#include "data/words.h"
 #include "season/standings.h"
 
 namespace {
@@ -30,9 +30,18 @@ namespace {
 constexpr int kCounters = 6;  // points won drawn lost goals_for goals_against
 
 const char* const kSaved = "The game has been saved.";
-const char* const kNotSaved =
+// What to check when the file could not be written where it belongs.
+std::string NotSaved(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "the game's folder"
+                               : slash == 0               ? "/"
+                                                          : path.substr(0, slash);
+    return "The game could not be saved. \nCheck that " + folder +
+           " can be written and the disk is not full.";
+}
+const char* const kNotSavable =
     "The game could not be saved. \n"
-    "Check that the game folder can be written and the disk is not full.";
+    "The standings hold counts a saved game cannot keep.";
 const char* const kNoSave = "There are no saved games to restore!";
 const char* const kRestored = "The saved game was successfully restored.";
 const char* const kDamaged = "The saved game is damaged and was not loaded. \n";
@@ -43,6 +52,8 @@ std::string Line(std::initializer_list<int> values) {
     return text + "\n";
 }
 
+bool Within(int value, int limit) { return value >= 0 && value <= limit; }
+
 // ---- Reading -------------------------------------------------------------
 
 std::string Capitalised(std::string text) {
@@ -51,53 +62,6 @@ std::string Capitalised(std::string text) {
     }
     return text;
 }
-
-// Splits the text into blank-separated words; blanks and line breaks alike.
-class Words {
-public:
-    explicit Words(const std::string& text) : text_(text) {}
-
-    // The next word, or false at the end of the text.
-    bool Next(std::string& word) {
-        while (pos_ < text_.size() && IsBlank(text_[pos_])) ++pos_;
-        if (pos_ == text_.size()) return false;
-        const size_t start = pos_;
-        while (pos_ < text_.size() && !IsBlank(text_[pos_])) ++pos_;
-        word = text_.substr(start, pos_ - start);
-        return true;
-    }
-
-    // The next word as a whole decimal int; false if it is missing (Ended()
-    // tells) or does not scan.
-    bool NextInt(int& value) {
-        std::string word;
-        ended_ = !Next(word);
-        if (ended_) return false;
-        errno = 0;
-        char* end = nullptr;
-        const long v = std::strtol(word.c_str(), &end, 10);
-        if (end != word.c_str() + word.size() || errno == ERANGE || v < INT_MIN || v > INT_MAX) {
-            return false;
-        }
-        value = static_cast<int>(v);
-        return true;
-    }
-
-    bool Ended() const { return ended_; }
-
-    bool AtEnd() {
-        std::string word;
-        return !Next(word);
-    }
-
-private:
-    static bool IsBlank(char c) {
-        return c == ' ' || c == '\n' || c == '\r' || c == '\t' || c == '\v' || c == '\f';
-    }
-    const std::string& text_;
-    size_t pos_ = 0;
-    bool ended_ = false;  // the last NextInt found no word at all
-};
 
 // One team line as read: the slot it belongs to and its six counters.
 struct SavedTeam {
@@ -123,7 +87,7 @@ std::string ScanFault(const Words& words, const std::string& part) {
 std::string ReadTeamLine(Words& words, const League& lg, const bool (&seen)[kTeams], int line,
                          SavedTeam& team) {
     const std::string part = "team line " + std::to_string(line);
-    std::string name;
+    std::string_view name;
     if (!words.Next(name)) return "The file ends before " + part + ".";
     if (name.size() >= static_cast<size_t>(kWordSize)) {
         return Capitalised(part) + " has a name longer than " + std::to_string(kWordSize - 1) +
@@ -134,6 +98,10 @@ std::string ReadTeamLine(Words& words, const League& lg, const bool (&seen)[kTea
     }
     int id = 0;
     if (!words.NextInt(id)) return ScanFault(words, part);
+    for (int counter : team.counters) {
+        if (!Within(counter, kCounterLimit))
+            return Capitalised(part) + " has a count outside 0.." + std::to_string(kCounterLimit) + ".";
+    }
     char unused[kWordSize] = {};
     team.slot = FindTeam(lg, id, unused);
     if (lg.squadra[team.slot].id != id) {
@@ -154,13 +122,15 @@ std::string ReadMatchday(Words& words, int day, Matchday& md) {
             !words.NextInt(md.home_goals[j]) || !words.NextInt(md.away_goals[j])) {
             return ScanFault(words, part);
         }
+        if (!Within(md.home_goals[j], kGoalsLimit) || !Within(md.away_goals[j], kGoalsLimit))
+            return Capitalised(part) + " has a score outside 0.." + std::to_string(kGoalsLimit) + ".";
     }
     return "";
 }
 
 // Parses and checks the whole text into `game`; an empty string when sound,
 // else what is wrong.
-std::string ReadSavedGame(const std::string& text, const League& lg, SavedGame& game) {
+std::string ReadSavedGame(std::string_view text, const League& lg, SavedGame& game) {
     Words words(text);
     if (!words.NextInt(game.matchday)) return "The count of matchdays played does not scan.";
     if (game.matchday < 0 || game.matchday > kMatchdays) {
@@ -193,31 +163,15 @@ void ApplySavedGame(League& lg, const SavedGame& game) {
         team.goals_against = saved.counters[5];
     }
     for (int i = 0; i < game.matchday; ++i) lg.giornata[i] = game.days[i];
+    // The matchdays the loaded season has not played yet have no results,
+    // whatever the running game had played.
+    for (int i = game.matchday; i < kMatchdays; ++i) {
+        for (int j = 0; j < kFixtures; ++j) {
+            lg.giornata[i].home_goals[j] = 0;
+            lg.giornata[i].away_goals[j] = 0;
+        }
+    }
     UpdateRanking(lg);
-}
-
-// The rest of an open file into `text`, closing it; false on a read error.
-bool ReadWholeFile(FILE* file, std::string& text) {
-    char chunk[4096];
-    size_t got = 0;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) text.append(chunk, got);
-    const bool ok = !std::ferror(file);
-    std::fclose(file);
-    return ok;
-}
-
-// ---- Writing -------------------------------------------------------------
-
-// Writes `text` to a new file `path`; false on any failure (open, write,
-// flush, close), and then the half-written file is removed again.
-bool WriteNewFile(const std::string& path, const std::string& text) {
-    FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) return false;  // nothing was created
-    bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    ok = (std::fflush(file) == 0) && ok;
-    ok = (std::fclose(file) == 0) && ok;
-    if (!ok) std::remove(path.c_str());
-    return ok;
 }
 
 }  // namespace
@@ -241,26 +195,31 @@ std::string SavedGameText(League& lg) {
     return text;
 }
 
-SaveStatus SaveGame(League& lg, const std::string& path) {
-    const std::string temp = path + ".tmp";
-    if (!WriteNewFile(temp, SavedGameText(lg))) return {false, kNotSaved};
-    if (std::rename(temp.c_str(), path.c_str()) != 0) {
-        std::remove(temp.c_str());
-        return {false, kNotSaved};
-    }
+SaveStatus SaveGame(League& lg, const std::string& path, const FileCalls& calls) {
+    const std::string text = SavedGameText(lg);
+    SavedGame check;
+    if (!ReadSavedGame(text, lg, check).empty()) return {false, kNotSavable};
+    if (!ReplaceFileDurably(path, text, calls)) return {false, NotSaved(path)};
     return {true, kSaved};
 }
 
-RestoreStatus LoadSavedGame(League& lg, const std::string& path) {
-    FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) return {LoadOutcome::NoFile, kNoSave};
-    std::string text;
-    if (!ReadWholeFile(file, text)) {
-        return {LoadOutcome::Damaged, std::string(kDamaged) + "The file cannot be read."};
-    }
+RestoreStatus RestoreSavedGame(League& lg, std::string_view text) {
     SavedGame game;
     const std::string fault = ReadSavedGame(text, lg, game);
     if (!fault.empty()) return {LoadOutcome::Damaged, kDamaged + fault};
     ApplySavedGame(lg, game);
     return {LoadOutcome::Restored, kRestored};
+}
+
+RestoreStatus LoadSavedGame(League& lg, const std::string& path) {
+    std::string text;
+    switch (ReadWholeFile(path, text)) {
+        case FileRead::CannotOpen:
+            return {LoadOutcome::NoFile, kNoSave};
+        case FileRead::CannotRead:
+            return {LoadOutcome::Damaged, std::string(kDamaged) + "The file cannot be read."};
+        case FileRead::Ok:
+            break;
+    }
+    return RestoreSavedGame(lg, text);
 }

@@ -1,11 +1,15 @@
-// The data files: reading loop, limits, draws, lookups and damaged files.
+// The data files: reading loop, limits, draws, lookups, damaged files and
+// broken promises.
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 #include <array>
 #include <cstdlib>
 #include <fstream>
 #include <memory>
 #include <string>
+#include <tuple>
 
 #include "data/loaders.h"
 
@@ -20,7 +24,7 @@ struct DataFolder {
     }
     ~DataFolder() { std::system(("rm -rf '" + path + "'").c_str()); }
     void Write(const std::string& file, const std::string& text) const {
-        std::ofstream(path + "/" + file) << text;
+        std::ofstream(path + "/" + file, std::ios::binary) << text;
     }
 };
 
@@ -31,10 +35,15 @@ std::string Squad(int players) {
     return text;
 }
 
+// One club's five lines.
+std::string Club(int id, const std::string& name = "", int keeper = 12) {
+    return std::to_string(id) + " " + (name.empty() ? "Club" + std::to_string(id) : name) +
+           " club.bmp\n" + std::to_string(keeper) + "\n15 15 15\n15 15 15\n15 15 15\n";
+}
+
 std::string Clubs(int count, int first = 0) {
     std::string text;
-    for (int id = first; id < count; ++id)
-        text += std::to_string(id) + " Club" + std::to_string(id) + " club.bmp 12 15 15 15 15 15 15 15 15 15\n";
+    for (int id = first; id < count; ++id) text += Club(id);
     return text;
 }
 
@@ -61,7 +70,9 @@ std::unique_ptr<League> Load(const DataFolder& folder, int players = 22, int mat
 
 TEST(Loaders, RatingsAreLimitedToOneToThirtyAndOtherValuesTakenAsRead) {
     DataFolder folder;
-    folder.Write("velmo.dat", "1 Low Luca GK 45 0 -5 31\n2 High Ugo DF 9 30 1 15\n");
+    // Any int for a number and "A."; names in any alphabet; a DEL is no control byte.
+    folder.Write("velmo.dat", "1 Low Luca GK 45 0 -5 31\n2 High Ugo DF 9 30 1 15\n"
+                              "2147483647 Niccol\xc3\xb2 Del\x7f MF -2147483648 5 5 5\n");
     folder.Write("teams.dat", "0 Low low.bmp\n-3\n0 -5 31\n40 1 30\n2 3 4\n" + Clubs(19, 1));
     auto lg = Load(folder, -1);
     const Player& low = lg->players[0];
@@ -69,16 +80,26 @@ TEST(Loaders, RatingsAreLimitedToOneToThirtyAndOtherValuesTakenAsRead) {
               (std::array<int, 4>{45, 1, 1, 30}));
     EXPECT_EQ(lg->players[1].technique, 30);
     EXPECT_EQ(lg->players[1].fantasy, 1);
+    const Player& far = lg->players[2];
+    EXPECT_EQ(std::make_tuple(far.number, std::string(far.surname), std::string(far.name), far.attr_a),
+              std::make_tuple(2147483647, std::string("Niccol\xc3\xb2"), std::string("Del\x7f"),
+                              -2147483647 - 1));
     const Team& club = lg->squadra[0];
     EXPECT_EQ(club.keeper, -3);
     EXPECT_EQ((std::array<int, 6>{club.base_technique[0], club.base_fantasy[0], club.base_condition[0],
                                   club.base_technique[1], club.base_fantasy[1], club.base_condition[2]}),
               (std::array<int, 6>{1, 1, 30, 30, 1, 4}));
+
+    for (int keeper : {-999, 0, 40, 999}) {  // ratings a real club may carry
+        folder.Write("teams.dat", Club(0, "", keeper) + Clubs(19, 1));
+        EXPECT_EQ(Load(folder)->squadra[0].keeper, keeper);
+    }
 }
 
 TEST(Loaders, ReadingStopsAtTheLimitOrTheEndOfTheFile) {
     DataFolder folder;
-    folder.Write("teams.dat", Clubs(19) + Clubs(26, 25));  // a twentieth club is never read
+    // A twentieth club is never read, so neither is its repeated identifier.
+    folder.Write("teams.dat", Clubs(19) + Club(3) + Club(19));
     auto lg = Load(folder, 23);
     EXPECT_EQ(lg->players[21].number, 22);
     EXPECT_EQ(lg->squadra[19].id, kHumanId);
@@ -97,11 +118,18 @@ TEST(Loaders, ReadingStopsAtTheLimitOrTheEndOfTheFile) {
     EXPECT_EQ(lg->giornata[36].number, 37);
     EXPECT_EQ(lg->giornata[37].number, -1);
     EXPECT_EQ(lg->giornata[37].home[0], -1);
+
+    // The same text from memory reads the same records.
+    League from_memory;
+    InitPlayers(from_memory);
+    ASSERT_TRUE(ReadVelmoTeam(from_memory, Squad(18) + "\n\n").ok);
+    EXPECT_STREQ(from_memory.players[17].surname, "Surname18");
+    EXPECT_STREQ(from_memory.players[18].surname, "-");
 }
 
 TEST(Loaders, LeagueFileDrawsThreeFatigueValuesPerClub) {
     DataFolder folder;
-    folder.Write("teams.dat", Clubs(5));
+    folder.Write("teams.dat", Clubs(19));
     folder.Write("velmo.dat", Squad(22));
     folder.Write("calendario.dat", "");
     League lg;
@@ -109,7 +137,7 @@ TEST(Loaders, LeagueFileDrawsThreeFatigueValuesPerClub) {
     ASSERT_TRUE(LoadLeague(lg, folder.path).ok);
     const int next = rand();
     srand(77);
-    for (int club = 0; club < 5; ++club)
+    for (int club = 0; club < kComputerTeams; ++club)
         for (int s = 0; s < kSectors; ++s) EXPECT_EQ(lg.squadra[club].fatigue[s], 25 + rand() % 7);
     EXPECT_EQ(next, rand());
 }
@@ -131,22 +159,61 @@ TEST(Loaders, LookupsFindTheFirstMatchAndLeaveTheBufferOnAMiss) {
     EXPECT_STREQ(name, "Surname5");
 }
 
+// A record that does not scan is named; one that breaks a promise the rules
+// rely on is named with a line saying what is wrong. Either way the game
+// refuses to start.
 TEST(Loaders, MissingAndDamagedFilesAreNamedWithTheirRecord) {
     const std::string long_word(20, 'x');
-    const std::string fixture_ids = "1\n0 19\n1 18\n2 17\n3 16\n4 15\n5 14\n6 13\n7 12\n8 11\n9 31\n";
+    // Matchday 1 of Fixtures() with the line "9 10" replaced.
+    auto matchday_ending = [](const std::string& last) {
+        return "1\n0 19\n1 18\n2 17\n3 16\n4 15\n5 14\n6 13\n7 12\n8 11\n" + last + "\n";
+    };
     const struct {
         const char* file;
         std::string text;
-        const char* expected;
+        const char* first_line;
+        const char* fault;  // "" for a record that does not scan
     } cases[] = {
-        {"velmo.dat", Squad(2) + "3 Rossi Luca DF 25 twenty 20 20\n", "'velmo.dat' is damaged near player 3."},
-        {"velmo.dat", "1 " + long_word + " Luca DF 25 20 20 20\n", "'velmo.dat' is damaged near player 1."},
-        {"velmo.dat", "1 Rossi Luca DFXX 25 20 20 20\n", "'velmo.dat' is damaged near player 1."},
-        {"velmo.dat", Squad(4) + "5 Rossi Luca DF 25 20\n", "'velmo.dat' is damaged near player 5."},
-        {"teams.dat", Clubs(6) + "6 Club6 club.bmp\n12\n1 2 3\n4 5\n", "'teams.dat' is damaged near team 7."},
-        {"teams.dat", "0 Club0 " + long_word + "\n12\n1 2 3\n4 5 6\n7 8 9\n", "'teams.dat' is damaged near team 1."},
-        {"calendario.dat", Fixtures(2) + "3\n0 19\n1 x\n", "'calendario.dat' is damaged near matchday 3."},
-        {"calendario.dat", fixture_ids, "'calendario.dat' is damaged near matchday 1: no club carries the identifier 31."},
+        {"velmo.dat", Squad(2) + "3 Rossi Luca DF 25 twenty 20 20\n", "'velmo.dat' is damaged near player 3.", ""},
+        {"velmo.dat", "1 " + long_word + " Luca DF 25 20 20 20\n", "'velmo.dat' is damaged near player 1.", ""},
+        {"velmo.dat", "1 Rossi Luca DFXX 25 20 20 20\n", "'velmo.dat' is damaged near player 1.", ""},
+        {"velmo.dat", Squad(4) + "5 Rossi Luca DF 25 20\n", "'velmo.dat' is damaged near player 5.", ""},
+        {"velmo.dat", "1 Rossi Luca DF 2147483648 20 20 20\n", "'velmo.dat' is damaged near player 1.", ""},
+        {"velmo.dat", Squad(3) + "2 Rossi Luca DF 25 20 20 20\n", "'velmo.dat' is damaged near player 4.",
+         "The player number 2 appears twice."},
+        {"velmo.dat", Squad(1) + "0 Rossi Luca DF 25 20 20 20\n", "'velmo.dat' is damaged near player 2.",
+         "The player number 0 is not above 0."},
+        {"velmo.dat", "-4 Rossi Luca DF 25 20 20 20\n", "'velmo.dat' is damaged near player 1.",
+         "The player number -4 is not above 0."},
+        {"velmo.dat", Squad(1) + "2 Ros" + std::string(1, '\0') + "si Luca DF 25 20 20 20\n",
+         "'velmo.dat' is damaged near player 2.", "A word holds a control character."},
+        {"velmo.dat", "1 Rossi Luca G\aK 25 20 20 20\n", "'velmo.dat' is damaged near player 1.",
+         "A word holds a control character."},
+        {"teams.dat", Clubs(6) + "6 Club6 club.bmp\n12\n1 2 3\n4 5\n", "'teams.dat' is damaged near team 7.", ""},
+        {"teams.dat", "0 Club0 " + long_word + "\n12\n1 2 3\n4 5 6\n7 8 9\n", "'teams.dat' is damaged near team 1.", ""},
+        {"teams.dat", Clubs(18), "'teams.dat' is damaged near team 19.",
+         "The league needs 19 clubs; the file holds 18."},
+        {"teams.dat", "\n \n", "'teams.dat' is damaged near team 1.",
+         "The league needs 19 clubs; the file holds 0."},
+        {"teams.dat", Clubs(5) + Club(3) + Clubs(19, 6), "'teams.dat' is damaged near team 6.",
+         "The club identifier 3 appears twice."},
+        {"teams.dat", Clubs(18) + Club(19), "'teams.dat' is damaged near team 19.",
+         "The club identifier 19 is the human club's."},
+        {"teams.dat", Clubs(2) + Club(2, "", 2147483647) + Clubs(19, 3), "'teams.dat' is damaged near team 3.",
+         "The keeper rating 2147483647 is not between -999 and 999."},
+        {"teams.dat", Club(0, "", 1000) + Clubs(19, 1), "'teams.dat' is damaged near team 1.",
+         "The keeper rating 1000 is not between -999 and 999."},
+        {"teams.dat", Club(0, "", -1000) + Clubs(19, 1), "'teams.dat' is damaged near team 1.",
+         "The keeper rating -1000 is not between -999 and 999."},
+        {"teams.dat", Clubs(4) + Club(4, "Esc\x1b[2J") + Clubs(19, 5), "'teams.dat' is damaged near team 5.",
+         "A word holds a control character."},
+        {"calendario.dat", Fixtures(2) + "3\n0 19\n1 x\n", "'calendario.dat' is damaged near matchday 3.", ""},
+        {"calendario.dat", matchday_ending("9 31"), "'calendario.dat' is damaged near matchday 1.",
+         "No club carries the identifier 31."},
+        {"calendario.dat", Fixtures(4) + matchday_ending("9 0"), "'calendario.dat' is damaged near matchday 5.",
+         "The club identifier 0 appears twice and 10 is missing."},
+        {"calendario.dat", matchday_ending("9 10").replace(2, 4, "0 18"), "'calendario.dat' is damaged near matchday 1.",
+         "The club identifier 18 appears twice and 19 is missing."},
     };
     for (const auto& c : cases) {
         DataFolder folder;
@@ -156,8 +223,10 @@ TEST(Loaders, MissingAndDamagedFilesAreNamedWithTheirRecord) {
         folder.Write(c.file, c.text);
         League lg;
         LoadStatus status = LoadLeague(lg, folder.path);
-        EXPECT_FALSE(status.ok);
-        EXPECT_EQ(status.message.substr(0, status.message.find('\n')), c.expected);
+        EXPECT_FALSE(status.ok) << c.first_line;
+        const std::string fault = *c.fault ? std::string(c.fault) + "\n" : "";
+        EXPECT_EQ(status.message,
+                  std::string(c.first_line) + "\n" + fault + "Please restore the game's data files.");
     }
     DataFolder half;  // a damaged record stores nothing of itself
     half.Write("velmo.dat", Squad(1) + "2 Rossi Luca DF 25 20\n");
@@ -168,6 +237,9 @@ TEST(Loaders, MissingAndDamagedFilesAreNamedWithTheirRecord) {
     DataFolder empty;
     League lg;
     EXPECT_EQ(LoadLeague(lg, empty.path).message, "Impossible to find file 'velmo.dat'!");
+    ASSERT_EQ(mkdir((empty.path + "/velmo.dat").c_str(), 0755), 0);  // there, but no file to read
+    EXPECT_EQ(LoadLeague(lg, empty.path).message, "Impossible to find file 'velmo.dat'!");
+    ASSERT_EQ(rmdir((empty.path + "/velmo.dat").c_str()), 0);
     empty.Write("velmo.dat", Squad(22));
     EXPECT_EQ(LoadLeague(lg, empty.path).message, "Impossible to find file 'teams.dat'!");
     empty.Write("teams.dat", Clubs(19));

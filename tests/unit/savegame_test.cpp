@@ -1,10 +1,15 @@
 // The saved game: its exact text, round trips, damaged files refused, failed saves.
 #include "data/savegame.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
+#include <map>
 #include <sstream>
 
+#include "../fuzz/league_equality.h"
 #include "season/fixtures.h"
 #include "test_league.h"
 
@@ -24,6 +29,16 @@ static void ExpectSameLeague(const League& a, const League& b) {
                               std::memcmp(a.giornata, b.giornata, sizeof a.giornata),
                               std::memcmp(a.classifica, b.classifica, sizeof a.classifica)),
               std::make_tuple(b.matchday, 0, 0, 0));
+}
+
+// A team line with its six counters replaced, its name and identifier kept.
+static std::string WithCounters(const std::string& line, const std::string& counters) {
+    std::istringstream in(line);
+    std::string name, counter, id;
+    in >> name;
+    for (int i = 0; i < 6; ++i) in >> counter;
+    in >> id;
+    return name + " " + counters + " " + id + " ";
 }
 
 static std::vector<std::string> Lines(const std::string& text) {
@@ -62,6 +77,8 @@ TEST_F(SavedGame, SavedLoadedAndSavedAgainGivesTheSameBytesAndLeagueWhateverTheT
     EXPECT_EQ(ReadFile(Path("saved.dat")), first);
     EXPECT_FALSE(std::ifstream(Path("saved.dat.tmp")).good()) << "no temporary file left";
 
+    // A game at matchday 3 loads a save of matchday 1: matchdays 2 and 3 lose
+    // the results the running game had played, keeping numbers and fixtures.
     League saved = PlayedFor(1);
     std::vector<std::string> lines = Lines(SavedGameText(saved));
     EXPECT_EQ(Join(lines), Golden("saved_day1.dat"));
@@ -70,7 +87,7 @@ TEST_F(SavedGame, SavedLoadedAndSavedAgainGivesTheSameBytesAndLeagueWhateverTheT
     std::ofstream(Path("saved.dat")) << Join(lines);
     League later = PlayedFor(3);
     later.players[3].condition = 17;
-    std::copy(later.giornata + 1, later.giornata + 3, saved.giornata + 1);
+    ASSERT_NE(later.giornata[2].home_goals[0], 0);
     ASSERT_EQ(LoadSavedGame(later, Path("saved.dat")).outcome, LoadOutcome::Restored);
     ExpectSameLeague(saved, later);
     EXPECT_EQ(later.players[3].condition, 17);
@@ -82,7 +99,7 @@ TEST_F(SavedGame, AMissingOrDamagedFileIsRefusedWithTheLeagueUntouched) {
     RestoreStatus status = LoadSavedGame(lg, Path("saved.dat"));
     EXPECT_EQ(status.outcome, LoadOutcome::NoFile);
     EXPECT_EQ(status.message, "There are no saved games to restore!");
-    ExpectSameLeague(before, lg);
+    EXPECT_EQ(LeagueDifference(before, lg), "");
 
     League other = PlayedFor(3);  // loading it for real would change everything
     const std::vector<std::string> good = Lines(SavedGameText(other));
@@ -94,17 +111,33 @@ TEST_F(SavedGame, AMissingOrDamagedFileIsRefusedWithTheLeagueUntouched) {
         {20, good[1], "appears twice"}, {30, "3 4 one 0 ", "Matchday 1 does not scan"},
         {-1, Join(good, 20), "team line 20"}, {-1, Join(good, 53), "matchday 3"},
         {-1, Join(good) + "12 \n", "goes on"},
+        // Counters and scores no season reaches, which would overflow the table's sums.
+        {4, WithCounters(good[4], "1 0 1 0 2147483647 -1"), "Team line 4 has a count outside 0..9999"},
+        {9, WithCounters(good[9], "1 0 1 0 10000 1"), "Team line 9 has a count outside 0..9999"},
+        {20, WithCounters(good[20], "-1 0 1 0 1 1"), "Team line 20 has a count outside 0..9999"},
+        {25, "3 4 1000 0 ", "Matchday 1 has a score outside 0..999"},
+        {47, "3 4 0 -1 ", "Matchday 3 has a score outside 0..999"},
     };
     for (const auto& c : cases) {
         std::vector<std::string> lines = good;
         if (c.line >= 0) lines[c.line] = c.text;
-        std::ofstream(Path("saved.dat")) << (c.line >= 0 ? Join(lines) : c.text);
+        const std::string text = c.line >= 0 ? Join(lines) : c.text;
+        std::ofstream(Path("saved.dat")) << text;
         status = LoadSavedGame(lg, Path("saved.dat"));
         EXPECT_EQ(status.outcome, LoadOutcome::Damaged) << c.names;
         EXPECT_EQ(status.message.rfind("The saved game is damaged and was not loaded. \n", 0), 0u);
         EXPECT_NE(status.message.find(c.names), std::string::npos) << status.message;
-        ExpectSameLeague(before, lg);
+        EXPECT_EQ(LeagueDifference(before, lg), "") << c.names;
+        EXPECT_EQ(RestoreSavedGame(lg, text).message, status.message) << "the same from memory";
     }
+    // The largest counters and scores a file may hold still load.
+    std::vector<std::string> edge = good;
+    edge[4] = WithCounters(good[4], "9999 9999 0 0 9999 9999");
+    edge[25] = "3 4 999 0 ";
+    EXPECT_EQ(RestoreSavedGame(lg, Join(edge)).outcome, LoadOutcome::Restored);
+    EXPECT_EQ(std::make_tuple(lg.classifica[0].points, lg.classifica[0].goals_against,
+                              lg.giornata[0].home_goals[3]),
+              std::make_tuple(9999, 9999, 999));
 }
 
 // No folder; the temporary file blocked by a folder; the rename refused by a full folder.
@@ -121,4 +154,153 @@ TEST_F(SavedGame, AFailedSaveSaysSoAndLeavesTheOldFile) {
     EXPECT_EQ(ReadFile(Path("saved.dat")) + ReadFile(Path("folder/keep")), "old\nold\n");
     EXPECT_FALSE(std::ifstream(Path("folder.tmp")).good()) << "the temporary file is removed";
     EXPECT_EQ(rmdir(Path("saved.dat.tmp").c_str()), 0) << "the blocking folder is left alone";
+}
+
+// ---- The durable save: every system call may fail -------------------------
+
+namespace {
+
+enum class Call { Open, Write, Fsync, Close, Rename, Unlink };
+constexpr int kShortWrite = -1;  // not an error: the call writes half of what it is given
+
+// Real system calls, logged by the name of the file they touch ("folder"
+// for the save's folder); the nth call of one kind fails with an error.
+struct Injection {
+    Call call = Call::Open;
+    int nth = 0;  // 0: nothing fails
+    int error = 0;
+    std::map<Call, int> made;
+    std::map<int, std::string> names;  // open descriptors
+    std::vector<std::string> log;
+
+    bool Fails(Call c) { return ++made[c] == nth && call == c; }
+    static std::string Base(const char* path) {
+        const std::string p = path;
+        return p.substr(p.rfind('/') + 1);
+    }
+};
+Injection injection;
+
+int Failed() {
+    errno = injection.error;
+    return -1;
+}
+
+const FileCalls kInjectingCalls = {
+    [](const char* path, int flags, mode_t mode) {
+        const std::string name = (flags & O_DIRECTORY) ? "folder" : Injection::Base(path);
+        injection.log.push_back("open " + name);
+        if (injection.Fails(Call::Open)) return Failed();
+        const int fd = ::open(path, flags, mode);
+        if (fd >= 0) injection.names[fd] = name;
+        return fd;
+    },
+    [](int fd, const void* data, size_t size) -> ssize_t {
+        injection.log.push_back("write " + injection.names[fd]);
+        if (injection.Fails(Call::Write)) {
+            if (injection.error != kShortWrite) return Failed();
+            size /= 2;
+        }
+        return ::write(fd, data, size);
+    },
+    [](int fd) {
+        injection.log.push_back("fsync " + injection.names[fd]);
+        return injection.Fails(Call::Fsync) ? Failed() : ::fsync(fd);
+    },
+    [](int fd) {
+        injection.log.push_back("close " + injection.names[fd]);
+        const int closed = ::close(fd);  // a failed close still frees the descriptor
+        return injection.Fails(Call::Close) ? Failed() : closed;
+    },
+    [](const char* from, const char* to) {
+        injection.log.push_back("rename " + Injection::Base(from) + " " + Injection::Base(to));
+        return injection.Fails(Call::Rename) ? Failed() : ::rename(from, to);
+    },
+    [](const char* path) {
+        injection.log.push_back("unlink " + Injection::Base(path));
+        return injection.Fails(Call::Unlink) ? Failed() : ::unlink(path);
+    },
+};
+
+}  // namespace
+
+// The new file is on the disk before it replaces the old one, and the
+// replacement is on the disk before the player is told.
+TEST_F(SavedGame, ASaveIsFlushedBeforeTheRenameAndTheFolderAfterIt) {
+    League lg = PlayedFor(2);
+    const std::string text = SavedGameText(lg);
+    injection = Injection();
+    EXPECT_EQ(SaveGame(lg, Path("saved.dat"), kInjectingCalls).message, "The game has been saved.");
+    EXPECT_EQ(injection.log,
+              (std::vector<std::string>{"unlink saved.dat.tmp", "open saved.dat.tmp",
+                                        "write saved.dat.tmp", "fsync saved.dat.tmp",
+                                        "close saved.dat.tmp", "rename saved.dat.tmp saved.dat",
+                                        "open folder", "fsync folder", "close folder"}));
+    EXPECT_EQ(ReadFile(Path("saved.dat")), text);
+
+    // A temporary file left by a crash is replaced, a link in its place is
+    // never written through.
+    std::ofstream(Path("elsewhere")) << "keep\n";
+    ASSERT_EQ(symlink(Path("elsewhere").c_str(), Path("saved.dat.tmp").c_str()), 0);
+    EXPECT_TRUE(SaveGame(lg, Path("saved.dat")).ok);
+    std::ofstream(Path("saved.dat.tmp")) << "stale\n";
+    EXPECT_TRUE(SaveGame(lg, Path("saved.dat")).ok);
+    EXPECT_EQ(ReadFile(Path("elsewhere")) + ReadFile(Path("saved.dat")), "keep\n" + text);
+    EXPECT_FALSE(std::ifstream(Path("saved.dat.tmp")).good());
+}
+
+// Whatever fails, the player is told, and no temporary file is left: before
+// the rename the old file stays; after it (the folder's flush) the new one
+// is in place. A folder that cannot be flushed by its nature is no failure.
+TEST_F(SavedGame, EachFailingSystemCallLeavesTheOldFileOrTheNewOneAndNoTemporaryFile) {
+    League lg = PlayedFor(2);
+    const std::string text = SavedGameText(lg);
+    const struct {
+        Call call;
+        int nth;
+        int error;
+        bool saved;
+        bool new_file_in_place;
+    } cases[] = {
+        {Call::Open, 1, EACCES, false, false},     {Call::Write, 1, ENOSPC, false, false},
+        {Call::Write, 1, kShortWrite, true, true}, {Call::Write, 1, EINTR, true, true},
+        {Call::Fsync, 1, EIO, false, false},       {Call::Close, 1, EIO, false, false},
+        {Call::Rename, 1, EXDEV, false, false},    {Call::Open, 2, EACCES, false, true},
+        {Call::Fsync, 2, EIO, false, true},        {Call::Fsync, 2, EINVAL, true, true},
+        {Call::Fsync, 2, ENOTSUP, true, true},
+    };
+    for (const auto& c : cases) {
+        std::ofstream(Path("saved.dat")) << "old\n";
+        injection = Injection();
+        injection.call = c.call;
+        injection.nth = c.nth;
+        injection.error = c.error;
+        const SaveStatus status = SaveGame(lg, Path("saved.dat"), kInjectingCalls);
+        const std::string label = injection.log.back() + " failing with " + std::to_string(c.error);
+        EXPECT_EQ(status.ok, c.saved) << label;
+        if (c.saved)
+            EXPECT_EQ(status.message, "The game has been saved.") << label;
+        else
+            EXPECT_EQ(status.message, "The game could not be saved. \nCheck that " +
+                                          Path("saved.dat").substr(0, Path("saved.dat").rfind('/')) +
+                                          " can be written and the disk is not full.") << label;
+        EXPECT_EQ(ReadFile(Path("saved.dat")), c.new_file_in_place ? text : "old\n") << label;
+        EXPECT_FALSE(std::ifstream(Path("saved.dat.tmp")).good()) << label;
+    }
+}
+
+// A league holding counters the reader refuses (grown from a file edited by
+// hand) is not written: every file the game saves, it loads.
+TEST_F(SavedGame, ALeagueTheReaderWouldRefuseIsNotSaved) {
+    League lg = PlayedFor(0);
+    std::vector<std::string> lines = Lines(SavedGameText(lg));
+    for (int line = 1; line <= kTeams; ++line) lines[line] = WithCounters(lines[line], "0 0 0 0 9999 0");
+    ASSERT_EQ(RestoreSavedGame(lg, Join(lines)).outcome, LoadOutcome::Restored);
+    RecordResult(lg, lg.giornata[0].home[0], lg.giornata[0].away[0], 2, 1);
+    ++lg.matchday;
+    std::ofstream(Path("saved.dat")) << "old\n";
+    EXPECT_EQ(SaveGame(lg, Path("saved.dat")).message,
+              "The game could not be saved. \nThe standings hold counts a saved game cannot keep.");
+    EXPECT_EQ(ReadFile(Path("saved.dat")), "old\n");
+    EXPECT_FALSE(std::ifstream(Path("saved.dat.tmp")).good());
 }
