@@ -20,18 +20,28 @@ void OnCloseButton() { close_button_pressed = true; }
 
 // The scancode of a key whose typing is dropped until it is released.
 int held_key = 0;
-// When it was last seen down. The window system repeats a held key as a
-// release and a new press, so the key counts as released only once it has
-// stayed up for a while.
-std::chrono::steady_clock::time_point held_key_seen;
+// The window system repeats a held key as a release and a new press, so the
+// key counts as released only once the loops have seen it up, pass after
+// pass, for a while: a single look after a long pause (the league loading)
+// may fall between a release and its press.
+bool held_key_up = false;
+std::chrono::steady_clock::time_point held_key_up_since;
 constexpr std::chrono::milliseconds kReleaseSettles{250};
 
 // Forgets the held key once it has stayed up long enough.
 void SettleHeldKey() {
     if (!held_key) return;
+    if (key[held_key]) {
+        held_key_up = false;
+        return;
+    }
     const auto now = std::chrono::steady_clock::now();
-    if (key[held_key]) held_key_seen = now;
-    if (now - held_key_seen >= kReleaseSettles) held_key = 0;
+    if (!held_key_up) {
+        held_key_up = true;
+        held_key_up_since = now;
+    } else if (now - held_key_up_since >= kReleaseSettles) {
+        held_key = 0;
+    }
 }
 
 // Takes out of the keyboard buffer what no dialog may see: the typing of
@@ -224,7 +234,7 @@ int RunDialog(DIALOG* dialog, MayClose may_close, OnPass on_pass) {
 void IgnoreHeldKey(int scancode) {
     clear_keybuf();
     held_key = scancode;
-    held_key_seen = std::chrono::steady_clock::now();
+    held_key_up = false;
 }
 
 void InstallCloseButton() { set_close_button_callback(OnCloseButton); }
