@@ -10,12 +10,6 @@
 
 namespace {
 
-std::string FolderOf(const std::string& path) {
-    const size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
 // Writes all of `text`, going on after a short write or an interruption.
 bool WriteAll(const FileCalls& calls, int fd, const std::string& text) {
     size_t done = 0;
@@ -53,6 +47,12 @@ bool FlushFolder(const FileCalls& calls, const std::string& folder) {
 }
 
 }  // namespace
+
+std::string FolderOf(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
 
 const FileCalls& SystemFileCalls() {
     static const FileCalls calls = {

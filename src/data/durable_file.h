@@ -18,6 +18,9 @@ struct FileCalls {
 };
 const FileCalls& SystemFileCalls();
 
+// The folder holding `path`: "." for a bare file name.
+std::string FolderOf(const std::string& path);
+
 // Writes `text` to `path` + ".tmp", flushes it to the disk, renames it over
 // `path` and flushes the folder, so the rename itself is on the disk.
 // False on any failure. A failure before the rename leaves the old file as

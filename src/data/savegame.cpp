@@ -32,11 +32,9 @@ constexpr int kCounters = 6;  // points won drawn lost goals_for goals_against
 const char* const kSaved = "The game has been saved.";
 // What to check when the file could not be written where it belongs.
 std::string NotSaved(const std::string& path) {
-    const size_t slash = path.rfind('/');
-    const std::string folder = slash == std::string::npos ? "the game's folder"
-                               : slash == 0               ? "/"
-                                                          : path.substr(0, slash);
-    return "The game could not be saved. \nCheck that " + folder +
+    const std::string folder = FolderOf(path);
+    return "The game could not be saved. \nCheck that " +
+           (folder == "." ? "the working folder" : folder) +
            " can be written and the disk is not full.";
 }
 const char* const kNotSavable =

@@ -62,6 +62,34 @@ def test_refusals(tmp):
     check("a save that cannot be written", code == 1 and err.strip() != "", err)
 
 
+def odd_league_folder(tmp, change):
+    """The shipped data with the league file's five-line club blocks passed through `change`."""
+    folder = short_fixture_folder(tmp, 38)
+    path = os.path.join(folder, "teams.dat")
+    with open(path) as f:
+        lines = [line for line in f.read().split("\n") if line.strip()]
+    blocks = change([lines[i:i + 5] for i in range(0, len(lines), 5)])
+    with open(path, "w") as f:
+        f.write("".join("\n".join(block) + "\n" for block in blocks))
+    return folder
+
+
+def renamed(block, identifier):
+    return [" ".join([str(identifier)] + block[0].split()[1:])] + block[1:]
+
+
+def test_odd_leagues_refused_at_start_up(tmp):
+    """A league the saved game could not keep apart never starts: nothing is played or saved."""
+    for what, change, record in (
+            ("a repeated identifier", lambda b: b[:2] + [renamed(b[2], b[1][0].split()[0])] + b[3:], "team 3"),
+            ("18 clubs", lambda b: b[:18], "team 19"),
+            ("a club numbered 19", lambda b: b[:4] + [renamed(b[4], 19)] + b[5:], "team 5")):
+        saved = os.path.join(tmp, "odd.dat")
+        code, out, err = sim("--data", odd_league_folder(tmp, change), "--seed", "1", "--save", saved)
+        check(f"{what} refused", code == 1 and out == "" and not os.path.exists(saved)
+              and err.startswith(f"'teams.dat' is damaged near {record}."), err)
+
+
 def test_load(tmp):
     """--load restores as "&Load" does: saving again at once gives the same bytes; a finished season plays nothing."""
     first, again, season = (os.path.join(tmp, name) for name in ("first.dat", "again.dat", "season.dat"))
@@ -206,6 +234,7 @@ def main():
     with tempfile.TemporaryDirectory() as tmp:
         test_refusals(tmp)
         test_load(tmp)
+        test_odd_leagues_refused_at_start_up(tmp)
         test_messages_and_recheck()
         test_seasons(tmp)
         test_seeded_seasons(tmp)
