@@ -1,6 +1,7 @@
 // The 800x600 picture and its enlarged copy in the window.
 #include "app/canvas.h"
 
+#include <atomic>
 #include <chrono>
 #include <cstring>
 
@@ -10,11 +11,18 @@ int scale = 1;
 BITMAP* picture = nullptr;  // what the screens draw; the screen itself at factor 1
 BITMAP* shown = nullptr;    // what the window shows, at the picture's size
 
-// The picture is compared with the window's at most 50 times a second:
-// more often costs processor time (a comparison reads both pictures whole)
-// and shows nothing anybody could see.
+// A comparison reads both pictures whole, so it is made at most 50 times a
+// second while the picture changes or the player uses the mouse or the
+// keyboard, and 10 times a second while all stands still (the match clock
+// ticks once a second).
 constexpr std::chrono::milliseconds kRefresh{20};
+constexpr std::chrono::milliseconds kStillRefresh{100};
 std::chrono::steady_clock::time_point last_shown;
+bool picture_still = false;           // the last comparison found nothing to copy
+std::atomic<bool> input_seen{false};  // set on Allegro's own thread by the mouse and the keys
+
+void OnMouse(int) { input_seen = true; }
+void OnKey(int) { input_seen = true; }
 
 int ScaledMouseX() { return mouse_x / scale; }
 int ScaledMouseY() { return mouse_y / scale; }
@@ -76,14 +84,19 @@ bool UseWindowAtScale(int factor) {
     gui_mouse_y = ScaledMouseY;
     gui_mouse_z = ScaledMouseZ;
     gui_mouse_b = MouseButtonsShowingCanvas;
+    mouse_callback = OnMouse;
+    keyboard_lowlevel_callback = OnKey;
     return true;
 }
 
 void ShowCanvas() {
     if (!picture) return;
     const auto now = std::chrono::steady_clock::now();
-    if (now - last_shown < kRefresh) return;
+    const bool still = picture_still && !input_seen;
+    if (now - last_shown < (still ? kStillRefresh : kRefresh)) return;
     last_shown = now;
+    input_seen = false;
+    picture_still = true;
     const int row_bytes = kPictureW * ((bitmap_color_depth(picture) + 7) / 8);
     for (int y = 0; y < kPictureH;) {
         if (!RowChanged(y, row_bytes)) {
@@ -93,5 +106,6 @@ void ShowCanvas() {
         const int first = y;
         while (y < kPictureH && RowChanged(y, row_bytes)) ++y;
         CopyRows(first, y);
+        picture_still = false;
     }
 }

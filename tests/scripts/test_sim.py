@@ -193,8 +193,8 @@ def renumbered_folder(tmp, numbers):
     return folder
 
 
-def events(*specs):
-    return [arg for spec in specs for arg in ("--event", spec)]
+def events(*texts):
+    return [arg for text in texts for arg in ("--event", text)]
 
 
 # Matches with substitutions, refusals and slider moves, a save restored, and fixture files
