@@ -26,7 +26,6 @@ void OnKey(int) { input_seen = true; }
 
 int ScaledMouseX() { return mouse_x / scale; }
 int ScaledMouseY() { return mouse_y / scale; }
-int ScaledMouseZ() { return mouse_z; }
 // A button or the slider held down keeps Allegro inside its own loop, which
 // asks for the mouse buttons over and over: the picture is shown from there
 // too, so that the press and the drag appear.
@@ -82,7 +81,6 @@ bool UseWindowAtScale(int factor) {
     gui_set_screen(picture);
     gui_mouse_x = ScaledMouseX;
     gui_mouse_y = ScaledMouseY;
-    gui_mouse_z = ScaledMouseZ;
     gui_mouse_b = MouseButtonsShowingCanvas;
     mouse_callback = OnMouse;
     keyboard_lowlevel_callback = OnKey;
