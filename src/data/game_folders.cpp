@@ -26,6 +26,13 @@ bool HoldsData(const fs::path& folder) {
     return fs::is_regular_file(folder / kSquadFile, ignored);
 }
 
+// The same folder, also when one path reaches it through a link.
+bool SameFolder(const fs::path& a, const fs::path& b) {
+    if (a.empty() || b.empty()) return false;
+    std::error_code unknown;
+    return a == b || fs::equivalent(a, b, unknown);
+}
+
 // ../share/games/velmo from an executable in games/ or bin/, or "".
 fs::path InstalledDataFolder(const std::string& executable) {
     if (executable.empty()) return {};
@@ -78,8 +85,10 @@ GameFolders ChooseGameFolders(const FolderFacts& facts) {
     if (!facts.data_option.empty()) {
         return SavingBeside(Tidy(working / facts.data_option), facts);
     }
-    if (HoldsData(working)) return SavingBeside(working, facts);
     const fs::path installed = InstalledDataFolder(facts.executable);
+    // The installed data folder as the working folder (a launcher may start
+    // the game there) is still the installed game, which never saves in it.
+    if (HoldsData(working) && !SameFolder(working, installed)) return SavingBeside(working, facts);
     if (installed.empty() || !HoldsData(installed)) return SavingBeside(working, facts);
 
     GameFolders folders{installed.string(), "", true, SettingsFile(facts)};

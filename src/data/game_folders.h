@@ -2,8 +2,9 @@
 //
 // The data folder, first that applies:
 //   1. the folder given with --data DIR, which also keeps DIR/saved.dat;
-//   2. the working folder when it holds velmo.dat (a game run from its own
-//      folder, as in the source tree): saved.dat stays beside the data;
+//   2. the working folder when it holds velmo.dat and is not the installed
+//      data folder (a game run from its own folder, as in the source tree):
+//      saved.dat stays beside the data;
 //   3. the installed data folder, ../share/games/velmo from an executable in
 //      games/ or bin/, wherever the installed tree was put;
 //   4. the working folder, where the missing velmo.dat is then reported.

@@ -137,10 +137,11 @@ struct League {
     std::string textmatch;          // the running commentary
 };
 
-// Copies a C string into a fixed field, never beyond it.
+// Copies a C string into a fixed field, never beyond it; the rest of the
+// field is zeroed, so a field holds its word and nothing after it.
 template <int N>
 void CopyWord(char (&field)[N], const char* text) {
     int i = 0;
     for (; i < N - 1 && text[i] != '\0'; ++i) field[i] = text[i];
-    field[i] = '\0';
+    for (; i < N; ++i) field[i] = '\0';
 }

@@ -7,26 +7,20 @@
 // not scan, or a word longer than its field, stops the loader with a message
 // naming the file and the record; nothing is stored beyond a field.
 //
-// The rules rely on what the files promise, so a record that breaks a
-// promise is refused the same way, with a line saying what is wrong:
-//   squad    numbers above 0, each carried by one player;
-//   league   nineteen clubs with distinct identifiers, none of them 19 (the
-//            human club's), keeper ratings within -999..999 (the sums of a
-//            line-up stay far inside an int);
-//   fixtures every matchday lists each of the twenty clubs exactly once;
-//   all      no control byte (a NUL, an escape...) in a word.
-// Every other value is taken as read.
+// The rules rely on what the files promise (data/promises.h), so a record
+// that breaks a promise is refused the same way, with a line saying what is
+// wrong. Every other value is taken as read.
 #include "data/loaders.h"
 
 #include <cstdlib>
 #include <cstring>
 
+#include "data/promises.h"
 #include "data/words.h"
 
 namespace {
 
 const char* const kRestore = "Please restore the game's data files.";
-const char* const kControlByte = "A word holds a control character.";
 
 std::string PathIn(const std::string& folder, const char* file) {
     if (folder.empty() || folder == ".") return file;
@@ -46,8 +40,7 @@ LoadStatus Damaged(const char* file, const char* record, int k, const std::strin
     return {false, message + kRestore};
 }
 
-// The fields of a data file in order, remembering whether a word held a
-// control byte since the last TakeControlByte.
+// The fields of a data file in order.
 class Fields {
 public:
     explicit Fields(std::string_view text) : words_(text) {}
@@ -59,9 +52,10 @@ public:
     bool Word(char (&field)[N]) {
         std::string_view word;
         if (!words_.Next(word) || word.size() > static_cast<size_t>(N - 1)) return false;
-        control_byte_ = control_byte_ || !FitsField(word, N);
+        // Zeroed first, so that a NUL inside the word stays visible to the
+        // promises as a byte before the field's zero padding.
+        std::memset(field, 0, N);
         std::memcpy(field, word.data(), word.size());
-        field[word.size()] = '\0';
         return true;
     }
 
@@ -69,15 +63,8 @@ public:
     // white space does, and tells whether anything is left to read.
     bool MoreToRead() { return !words_.AtEnd(); }
 
-    bool TakeControlByte() {
-        const bool seen = control_byte_;
-        control_byte_ = false;
-        return seen;
-    }
-
 private:
     Words words_;
-    bool control_byte_ = false;
 };
 
 // ---- Scanning one record: false when it does not scan ---------------------
@@ -118,71 +105,6 @@ bool ReadMatchday(Fields& in, Matchday& m) {
     return true;
 }
 
-// ---- The promises: what is wrong with a record that scanned, or "" --------
-
-// Player k as read, against the players read before him.
-std::string PlayerFault(const League& lg, int k, const Player& p, bool control_byte) {
-    if (control_byte) return kControlByte;
-    const std::string number = std::to_string(p.number);
-    if (p.number <= 0) return "The player number " + number + " is not above 0.";
-    for (int earlier = 0; earlier < k; ++earlier) {
-        if (lg.players[earlier].number == p.number)
-            return "The player number " + number + " appears twice.";
-    }
-    return "";
-}
-
-// Club k as read, against the clubs read before it.
-std::string TeamFault(const League& lg, int k, const Team& t, bool control_byte) {
-    if (control_byte) return kControlByte;
-    const std::string id = std::to_string(t.id);
-    if (t.id == kHumanId) return "The club identifier 19 is the human club's.";
-    for (int earlier = 0; earlier < k; ++earlier) {
-        if (lg.squadra[earlier].id == t.id) return "The club identifier " + id + " appears twice.";
-    }
-    if (t.keeper < -kKeeperLimit || t.keeper > kKeeperLimit) {
-        return "The keeper rating " + std::to_string(t.keeper) + " is not between -" +
-               std::to_string(kKeeperLimit) + " and " + std::to_string(kKeeperLimit) + ".";
-    }
-    return "";
-}
-
-// The slot of the club carrying `id`: 19 for the human club, else one of the
-// league file's clubs; -1 when no club carries it.
-int ClubSlot(const League& lg, int id) {
-    if (id == kHumanId) return kHumanId;
-    for (int slot = 0; slot < kComputerTeams; ++slot)
-        if (lg.squadra[slot].id == id) return slot;
-    return -1;
-}
-
-// A matchday must list each of the twenty clubs once: an unknown identifier
-// is named first, else the first one listed twice with a club left out.
-std::string MatchdayFault(const League& lg, const Matchday& m) {
-    int listed[2 * kFixtures];
-    for (int j = 0; j < kFixtures; ++j) {
-        listed[2 * j] = m.home[j];
-        listed[2 * j + 1] = m.away[j];
-    }
-    for (int id : listed) {
-        if (ClubSlot(lg, id) < 0) return "No club carries the identifier " + std::to_string(id) + ".";
-    }
-    bool seen[kTeams] = {};
-    int twice = -1;
-    for (int id : listed) {
-        const int slot = ClubSlot(lg, id);
-        if (seen[slot] && twice < 0) twice = id;
-        seen[slot] = true;
-    }
-    if (twice < 0) return "";
-    // Twenty entries over twenty clubs: one listed twice leaves one out.
-    int missing = 0;
-    while (seen[missing]) ++missing;
-    const int missing_id = missing == kHumanId ? kHumanId : lg.squadra[missing].id;
-    return "The club identifier " + std::to_string(twice) + " appears twice and " +
-           std::to_string(missing_id) + " is missing.";
-}
-
 void ZeroCounters(Team& t) {
     t.points = t.won = t.drawn = t.lost = t.goals_for = t.goals_against = 0;
 }
@@ -221,7 +143,7 @@ LoadStatus ReadVelmoTeam(League& lg, std::string_view text) {
     for (int k = 0; k < kSquadSize && in.MoreToRead(); ++k) {
         Player read = lg.players[k];  // a refused record stores nothing of itself
         if (!ReadPlayer(in, read)) return Damaged("velmo.dat", "player", k);
-        const std::string fault = PlayerFault(lg, k, read, in.TakeControlByte());
+        const std::string fault = PlayerFault(lg, k, read);
         if (!fault.empty()) return Damaged("velmo.dat", "player", k, fault);
         lg.players[k] = read;
     }
@@ -241,7 +163,7 @@ LoadStatus ReadAllTeams(League& lg, std::string_view text) {
     for (; k < kComputerTeams && in.MoreToRead(); ++k) {
         Team read = lg.squadra[k];
         if (!ReadTeam(in, read)) return Damaged("teams.dat", "team", k);
-        const std::string fault = TeamFault(lg, k, read, in.TakeControlByte());
+        const std::string fault = ClubFault(lg, k, read);
         if (!fault.empty()) return Damaged("teams.dat", "team", k, fault);
         Team& t = lg.squadra[k];
         t = read;
@@ -249,10 +171,8 @@ LoadStatus ReadAllTeams(League& lg, std::string_view text) {
         for (int s = 0; s < kSectors; ++s) t.fatigue[s] = 25 + (rand() % 7);
         ZeroCounters(t);
     }
-    if (k < kComputerTeams) {
-        return Damaged("teams.dat", "team", k,
-                       "The league needs 19 clubs; the file holds " + std::to_string(k) + ".");
-    }
+    const std::string fault = ClubCountFault(k);
+    if (!fault.empty()) return Damaged("teams.dat", "team", k, fault);
     return {};
 }
 
@@ -267,6 +187,8 @@ LoadStatus ReadCalendario(League& lg, std::string_view text) {
         lg.giornata[k] = read;
     }
     lg.ngiornate = k;
+    const std::string fault = MatchdayCountFault(k);
+    if (!fault.empty()) return Damaged("calendario.dat", "matchday", k, fault);
     return {};
 }
 

@@ -3,22 +3,20 @@
 // The squad file, the league file and the fixture file are read with the same
 // loop: at most M records, stopping at the end of the file. A missing file,
 // one that does not scan, or one that breaks the promises the rules rely on
-// is reported through LoadStatus; nothing is read or written beyond a field.
+// (data/promises.h) is reported through LoadStatus; nothing is read or
+// written beyond a field.
 #pragma once
 
 #include <string>
 #include <string_view>
 
 #include "data/league.h"
+#include "data/promises.h"
 
 struct LoadStatus {
     bool ok = true;
     std::string message;  // what the player is told when !ok
 };
-
-// The rating a keeper of the league file may carry: beyond it the sums of a
-// line-up would leave the range of the rules' arithmetic.
-constexpr int kKeeperLimit = 999;
 
 void InitPlayers(League& lg);
 void InitCalendario(League& lg);

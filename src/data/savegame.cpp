@@ -12,16 +12,17 @@
 // anything in the league changes: a count outside 0..38, a field that does
 // not scan, a name longer than its field, a team identifier no club carries
 // or that appears twice, standings counters outside 0..9999, scores outside
-// 0..999, a file that ends early, and anything after the last matchday
-// block (a file edited by hand or glued to another) are all refused and
-// leave the running game untouched. Every file the writer produces, the
-// reader accepts: the writer checks so before it writes.
+// 0..999, a matchday that breaks the fixture file's promises
+// (data/promises.h), a file that ends early, and anything after the last
+// matchday block (a file edited by hand or glued to another) are all
+// refused and leave the running game untouched. Every file the writer
+// produces, the reader accepts: the writer checks so before it writes.
 #include "data/savegame.h"
 
 #include <initializer_list>
 #include <string>
 
-#include "data/loaders.h"
+#include "data/promises.h"
 #include "data/words.h"
 #include "season/standings.h"
 
@@ -100,9 +101,8 @@ std::string ReadTeamLine(Words& words, const League& lg, const bool (&seen)[kTea
         if (!Within(counter, kCounterLimit))
             return Capitalised(part) + " has a count outside 0.." + std::to_string(kCounterLimit) + ".";
     }
-    char unused[kWordSize] = {};
-    team.slot = FindTeam(lg, id, unused);
-    if (lg.squadra[team.slot].id != id) {
+    team.slot = ClubSlot(lg, id);
+    if (team.slot < 0) {
         return Capitalised(part) + " names team identifier " + std::to_string(id) +
                ", which no club carries.";
     }
@@ -111,8 +111,9 @@ std::string ReadTeamLine(Words& words, const League& lg, const bool (&seen)[kTea
 }
 
 // Reads matchday block `day` (counted from 1) into `md`; an empty string
-// when it is sound, else what is wrong.
-std::string ReadMatchday(Words& words, int day, Matchday& md) {
+// when it is sound, else what is wrong. A saved matchday keeps the fixture
+// file's promises.
+std::string ReadMatchday(Words& words, const League& lg, int day, Matchday& md) {
     const std::string part = "matchday " + std::to_string(day);
     if (!words.NextInt(md.number)) return ScanFault(words, part);
     for (int j = 0; j < kFixtures; ++j) {
@@ -123,7 +124,8 @@ std::string ReadMatchday(Words& words, int day, Matchday& md) {
         if (!Within(md.home_goals[j], kGoalsLimit) || !Within(md.away_goals[j], kGoalsLimit))
             return Capitalised(part) + " has a score outside 0.." + std::to_string(kGoalsLimit) + ".";
     }
-    return "";
+    const std::string fault = MatchdayFault(lg, md);
+    return fault.empty() ? "" : Capitalised(part) + ": " + fault;
 }
 
 // Parses and checks the whole text into `game`; an empty string when sound,
@@ -141,7 +143,7 @@ std::string ReadSavedGame(std::string_view text, const League& lg, SavedGame& ga
         seen[game.teams[line].slot] = true;
     }
     for (int i = 0; i < game.matchday; ++i) {
-        const std::string fault = ReadMatchday(words, i + 1, game.days[i]);
+        const std::string fault = ReadMatchday(words, lg, i + 1, game.days[i]);
         if (!fault.empty()) return fault;
     }
     if (!words.AtEnd()) return "The file goes on after its last matchday.";

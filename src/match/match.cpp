@@ -5,7 +5,7 @@
 // opponent, and appends one commentary line; a goal of the human club draws
 // its scorer from starter slots 6..10 after the play's draws. Substitutions
 // are an "Out" (uses one of three) then an "In" of a bench player who is not
-// on the field and has not come on yet. Closing the match moves the
+// on the field and has neither come on nor been taken off in this match. Closing the match moves the
 // conditions of the eleven on the field and completes the matchday.
 #include "match/match.h"
 
@@ -15,6 +15,7 @@
 #include "match/play.h"
 #include "match/strength.h"
 #include "season/fixtures.h"
+#include "season/opponent.h"
 
 const char* const kChantFiles[kChants] = {
     "media/chinonsalta.wav", "media/forzavelmo1.wav", "media/forzavelmo2.wav",
@@ -23,7 +24,6 @@ const char* const kChantFiles[kChants] = {
 
 namespace {
 
-constexpr int kSubstitutions = 3;
 constexpr int kKickOffZone = 2;
 constexpr int kFirstScorerSlot = 6;  // a goal is credited to one of slots 6..10
 constexpr int kScorerSlots = 5;
@@ -79,7 +79,9 @@ void UpdateConditions(League& lg) {
 
 }  // namespace
 
-bool CanKickOff(const League& lg) { return lg.Velmo.starters[kStarters - 1] > 0; }
+bool CanKickOff(const League& lg) {
+    return !SeasonOver(lg) && lg.Velmo.starters[kStarters - 1] > 0;
+}
 
 MatchRun KickOff(League& lg) {
     VelmoInCampo(lg);
@@ -134,8 +136,8 @@ bool MayComeOn(const League& lg, const MatchRun& run, int sub_slot) {
     if (sub_slot < 0 || sub_slot >= kSubstitutes) return false;
     const int number = lg.Velmo.substitutes[sub_slot];
     if (PlayerByNumber(lg, number) == nullptr) return false;  // an empty slot
-    for (int j = 0; j < kSubstitutes; ++j) {
-        if (run.came_on[j] && lg.Velmo.substitutes[j] == number) return false;
+    for (int k = 0; k < run.taken_off_count; ++k) {
+        if (run.taken_off[k] == number) return false;
     }
     for (int on_field : lg.Velmo.starters) {
         if (on_field == number) return false;
@@ -163,8 +165,9 @@ bool SubIn(League& lg, MatchRun& run, int sub_slot) {
     if (!MayComeOn(lg, run, sub_slot)) return false;
 
     UpdateVelmo(lg, match.out_slot, sub_slot);  // the slot still holds the leaving player
+    if (run.taken_off_count < kSubstitutions)
+        run.taken_off[run.taken_off_count++] = lg.Velmo.starters[match.out_slot];
     lg.Velmo.starters[match.out_slot] = lg.Velmo.substitutes[sub_slot];
-    run.came_on[sub_slot] = true;
     match.sub_pending = 0;
     return true;
 }

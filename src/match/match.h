@@ -9,19 +9,21 @@
 
 constexpr int kMatchLength = 45;  // seconds of clock, shown doubled as minutes
 constexpr int kChants = 5;
+constexpr int kSubstitutions = 3;  // per match
 
 // The working values of one match, besides what partita holds.
 struct MatchRun {
     int last_played = 0;            // clock value of the last play
     int zone = 2;                   // ball zone
     int chant = 0;                  // which crowd chant was drawn, 0..4
-    bool came_on[kSubstitutes] = {};// bench slots whose player has come on this match
+    int taken_off[kSubstitutions] = {};  // numbers of the players who left the field this match
+    int taken_off_count = 0;
 };
 
 extern const char* const kChantFiles[kChants];  // "media/chinonsalta.wav", ...
 
-// Kick-off, or a refusal: without an eleventh starter nothing happens and
-// no number is drawn.
+// Kick-off, or a refusal: without an eleventh starter, or once the season
+// is over, nothing happens and no number is drawn.
 bool CanKickOff(const League& lg);
 // Fills both side blocks, resets the match record and the commentary, draws the chant.
 MatchRun KickOff(League& lg);
@@ -41,9 +43,12 @@ bool MatchOver(const League& lg);  // the clock has reached 45
 // "The match is not over yet. \nYou can't leave the field now!" before the end, else "".
 std::string CloseRefusal(const League& lg);
 
-// Bench slot j may come on: it holds a squad player who has not come on in
-// this match and whose number stands in none of the eleven starter slots (a
-// player who came on in an earlier match may still stand there).
+// Bench slot j may come on: it holds a squad player whose number stands in
+// none of the eleven starter slots (a player who came on in an earlier match
+// may still stand there), who has not come on in this match and who has not
+// been taken off in it. One who came on in this match either stands in a
+// starter slot or was taken off, so the last two tests cover him. The
+// screen and velmo-sim both ask this.
 bool MayComeOn(const League& lg, const MatchRun& run, int sub_slot);
 // "Out" on starter slot k: "" when accepted (one substitution used, the "In"
 // pending); else "No more substitutions left!" (none left, or an "Out"

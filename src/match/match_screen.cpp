@@ -14,6 +14,7 @@
 #include "app/ui.h"
 #include "match/match.h"
 #include "match/strength.h"
+#include "season/opponent.h"
 
 namespace {
 
@@ -397,6 +398,10 @@ int SubstituteIn(int sub_slot) {
 }  // namespace
 
 int startmatch() {
+    if (SeasonOver(league)) {  // nothing left to play: the redraw opens the season-end screen
+        RedrawMainScreen();
+        return 0;
+    }
     if (!CanKickOff(league)) {
         ShowMessage("Before playing you have to select your players!");
         return 0;

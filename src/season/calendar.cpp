@@ -35,7 +35,9 @@ void ShowPage(League& lg, int index) {
 
 }  // namespace
 
-void FindDay(League& lg, int number) { lg.day = "Match Day " + std::to_string(number); }
+std::string DayHeading(int number) { return "Match Day " + std::to_string(number); }
+
+void FindDay(League& lg, int number) { lg.day = DayHeading(number); }
 
 void FindMatches(League& lg, int index) {
     index = ClampIndex(index);  // never read past the records

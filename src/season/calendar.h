@@ -1,9 +1,12 @@
 // The calendar viewer's texts and paging.
 #pragma once
 
+#include <string>
+
 #include "data/league.h"
 
-void FindDay(League& lg, int number);   // day = "Match Day " + number
+std::string DayHeading(int number);      // "Match Day " + number
+void FindDay(League& lg, int number);   // day = DayHeading(number)
 void FindMatches(League& lg, int index);  // now = index; textbuffer = its fixtures
 // Paging: false (nothing to do) past either end, else the new page is composed.
 bool CalendarNext(League& lg);

@@ -2,6 +2,7 @@
 // heading and its ten fixtures with their scores, paged with "&Previous" and
 // "&Next". The page texts and the paging limits belong to the calendar's own
 // operations; this screen only shows them.
+#include <climits>
 #include <string>
 
 #include "app/screens.h"
@@ -69,7 +70,9 @@ void LayHeadingPlate(BITMAP* picture) {
     const DIALOG& heading = cal_dlg[kHeading];
     const int x = heading.x - cal_dlg[kPicture].x - 6;
     const int y = heading.y - cal_dlg[kPicture].y - 5;
-    const int w = text_length(font, "Match Day -10") + 12;
+    // Wide enough for the longest heading: the loader takes any matchday number
+    // from 0 to the largest int (empty records show -1).
+    const int w = text_length(font, DayHeading(INT_MAX).c_str()) + 12;
     const int h = text_height(font) + 10;
     rectfill(picture, x, y, x + w - 1, y + h - 1, White());
     rect(picture, x, y, x + w - 1, y + h - 1, DarkRed());

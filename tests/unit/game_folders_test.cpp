@@ -65,12 +65,18 @@ TEST_F(GameFolderChoice, AWorkingFolderHoldingTheSquadFileIsUsedAsToday) {
 }
 
 TEST_F(GameFolderChoice, AnInstalledTreeIsFoundBesideGamesOrBinAndSavesPerUser) {
-    for (const char* program : {"usr/games/velmo", "usr/bin/velmo", "usr/games/../games/velmo"}) {
-        facts_.executable = Path(program);
-        const GameFolders chosen = ChooseGameFolders(facts_);
-        EXPECT_EQ(chosen.data, Path("usr/share/games/velmo")) << program;
-        EXPECT_EQ(chosen.saved_game, Path("home/.local/share/velmo/saved.dat")) << program;
-        EXPECT_TRUE(chosen.per_user) << program;
+    fs::create_directory_symlink(root_ / "usr/share/games/velmo", root_ / "link");
+    // Started from its own data folder (a launcher may do so), by any path to it, the installed
+    // game still saves in the player's folder.
+    for (const char* working : {"work", "usr/share/games/velmo", "usr/share/games/velmo/", "link"}) {
+        for (const char* program : {"usr/games/velmo", "usr/bin/velmo", "usr/games/../games/velmo"}) {
+            facts_.working_folder = Path(working);
+            facts_.executable = Path(program);
+            const GameFolders chosen = ChooseGameFolders(facts_);
+            EXPECT_EQ(chosen.data, Path("usr/share/games/velmo")) << working << " " << program;
+            EXPECT_EQ(chosen.saved_game, Path("home/.local/share/velmo/saved.dat")) << working << " " << program;
+            EXPECT_TRUE(chosen.per_user) << working << " " << program;
+        }
     }
 }
 

@@ -131,7 +131,7 @@ TEST(Loaders, LeagueFileDrawsThreeFatigueValuesPerClub) {
     DataFolder folder;
     folder.Write("teams.dat", Clubs(19));
     folder.Write("velmo.dat", Squad(22));
-    folder.Write("calendario.dat", "");
+    folder.Write("calendario.dat", Fixtures(1));
     League lg;
     srand(77);
     ASSERT_TRUE(LoadLeague(lg, folder.path).ok);
@@ -214,6 +214,10 @@ TEST(Loaders, MissingAndDamagedFilesAreNamedWithTheirRecord) {
          "The club identifier 0 appears twice and 10 is missing."},
         {"calendario.dat", matchday_ending("9 10").replace(2, 4, "0 18"), "'calendario.dat' is damaged near matchday 1.",
          "The club identifier 18 appears twice and 19 is missing."},
+        // -1 marks an empty record in memory: a file never holds it, nor an empty season.
+        {"calendario.dat", Fixtures(3) + "-1\n" + Fixtures(1).substr(2), "'calendario.dat' is damaged near matchday 4.",
+         "The matchday number -1 is below 0."},
+        {"calendario.dat", " \n\n", "'calendario.dat' is damaged near matchday 1.", "The fixture file holds no matchday."},
     };
     for (const auto& c : cases) {
         DataFolder folder;

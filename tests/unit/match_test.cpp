@@ -28,6 +28,10 @@ TEST(HumanMatch, OnePlayPerNewClockValueWithTheSliderAgainstANeutralRival) {
         srand(seed);
         EXPECT_FALSE(CanKickOff(lg));  // and draws nothing: see the count below
         lg.Velmo.starters[10] = NumberOfRow(17);
+        lg.giornata[1].number = -1;  // the season is over: whatever the line-up, no kick-off
+        EXPECT_FALSE(CanKickOff(lg));
+        lg.giornata[1].number = 2;
+        EXPECT_TRUE(CanKickOff(lg));
         MatchRun run = KickOff(lg);
         EXPECT_TRUE(AdvanceClock(lg, run, 37, tactic));  // held up: one play, minute 37, decline 18
         EXPECT_EQ(run.zone, 50 - 10 * tactic - (45 - 18) + r[1] % 100 - r[2] % 100 < 0 ? 1 : 3);
@@ -147,23 +151,22 @@ TEST(Substitutions, NobodyComesOnTwiceAndAnOutNeedsSomeoneToComeOn) {
 
     run = KickOff(lg);  // the same line-up: he still stands in starter slot 9
     EXPECT_FALSE(MayComeOn(lg, run, 2));
-    EXPECT_EQ(SubOut(lg, run, 3), "");
-    EXPECT_FALSE(SubIn(lg, run, 2)) << "on the field already";
+    EXPECT_EQ(SubOut(lg, run, 9), "");
+    EXPECT_FALSE(SubIn(lg, run, 2)) << "on the field until the In";
     EXPECT_EQ(std::make_tuple(lg.partita.sub_pending, lg.partita.subs_left), std::make_tuple(1, 2));
     EXPECT_TRUE(SubIn(lg, run, 1));  // the "Out" waited for someone who may come on
-    EXPECT_EQ(lg.Velmo.starters[9], NumberOfRow(18));
+    EXPECT_FALSE(MayComeOn(lg, run, 2)) << "taken off: off the field, yet he may not come back";
+    EXPECT_EQ(SubOut(lg, run, 9), "");  // bench slot 1 came on and goes off again...
+    EXPECT_FALSE(SubIn(lg, run, 2));
+    EXPECT_TRUE(SubIn(lg, run, 0));
+    EXPECT_FALSE(MayComeOn(lg, run, 1)) << "...and may not come back either";
+    EXPECT_EQ(lg.Velmo.starters[9], NumberOfRow(6));
 
-    // Only bench slot 0 may still come on: 1 came on, 2 plays, 3..5 hold nobody.
+    // Nobody may come on now: 0 plays, 1 and 2 were taken off, 3..5 hold nobody.
     lg.Velmo.substitutes[3] = 0;  // an empty slot...
     lg.players[21].number = 0;    // ...in a squad shorter than 22, whose cleared rows carry 0
     CopyWord(lg.players[21].surname, "-");
-    for (int j = 0; j < kSubstitutes; ++j)
-        EXPECT_EQ(MayComeOn(lg, run, j), j == 0) << "bench slot " << j;
-    EXPECT_EQ(SubOut(lg, run, 3), "");  // bench slot 1 off again: he may not come back
-    EXPECT_FALSE(SubIn(lg, run, 3));
-    EXPECT_FALSE(SubIn(lg, run, 4));
-    EXPECT_FALSE(SubIn(lg, run, 1));
-    EXPECT_TRUE(SubIn(lg, run, 0));
+    for (int j = 0; j < kSubstitutes; ++j) EXPECT_FALSE(MayComeOn(lg, run, j)) << "bench slot " << j;
     const Match before = lg.partita;  // one substitution left, but nobody may come on
     EXPECT_EQ(SubOut(lg, run, 5), "No substitute can come on.");
     EXPECT_EQ(std::make_tuple(lg.partita.subs_left, lg.partita.sub_pending, lg.partita.out_slot),

@@ -117,6 +117,10 @@ TEST_F(SavedGame, AMissingOrDamagedFileIsRefusedWithTheLeagueUntouched) {
         {20, WithCounters(good[20], "-1 0 1 0 1 1"), "Team line 20 has a count outside 0..9999"},
         {25, "3 4 1000 0 ", "Matchday 1 has a score outside 0..999"},
         {47, "3 4 0 -1 ", "Matchday 3 has a score outside 0..999"},
+        // A saved matchday keeps the fixture file's promises.
+        {21, "-1 ", "Matchday 1: The matchday number -1 is below 0."},
+        {35, "99 17 5 5 ", "Matchday 2: No club carries the identifier 99."},
+        {46, "4 4 5 5 ", "Matchday 3: The club identifier 4 appears twice and"},
     };
     for (const auto& c : cases) {
         std::vector<std::string> lines = good;
@@ -133,7 +137,7 @@ TEST_F(SavedGame, AMissingOrDamagedFileIsRefusedWithTheLeagueUntouched) {
     // The largest counters and scores a file may hold still load.
     std::vector<std::string> edge = good;
     edge[4] = WithCounters(good[4], "9999 9999 0 0 9999 9999");
-    edge[25] = "3 4 999 0 ";
+    edge[25] = good[25].substr(0, good[25].find(' ', good[25].find(' ') + 1)) + " 999 0 ";
     EXPECT_EQ(RestoreSavedGame(lg, Join(edge)).outcome, LoadOutcome::Restored);
     EXPECT_EQ(std::make_tuple(lg.classifica[0].points, lg.classifica[0].goals_against,
                               lg.giornata[0].home_goals[3]),
