@@ -49,10 +49,22 @@ def is_new_league(text):
 
 
 def test_saves_in_the_players_folder_and_nowhere_else(display, build):
+    saves_in_the_players_folder(display, build, from_data_folder=False)
+
+
+def test_started_in_its_data_folder_it_still_saves_in_the_players_folder(display, build):
+    saves_in_the_players_folder(display, build, from_data_folder=True)
+
+
+def saves_in_the_players_folder(display, build, from_data_folder):
+    """From an empty folder with HOME set, or from its own data folder (as a launcher may start it)
+    with XDG_DATA_HOME set: either way the saved game goes to the player's folder only."""
     tree = InstalledTree(build)
     before = tree.files()
-    saved = os.path.join(tree.home, ".local", "share", "velmo", "saved.dat")
-    with Game(display, build, program=tree.program, env={"HOME": tree.home, "XDG_DATA_HOME": None}) as game:
+    data_home = os.path.join(tree.home, "xdg") if from_data_folder else os.path.join(tree.home, ".local", "share")
+    saved = os.path.join(data_home, "velmo", "saved.dat")
+    env = {"HOME": tree.home, "XDG_DATA_HOME": data_home if from_data_folder else None}
+    with Game(display, build, program=tree.program, env=env, cwd=tree.data if from_data_folder else None) as game:
         game.wait_intro()
         check(not game.grab().only(0, 0, 800, 600, {DARK_RED}), "the intro shows its picture from the tree")
         game.screenshot("installed_intro")
@@ -69,9 +81,9 @@ def test_saves_in_the_players_folder_and_nowhere_else(display, build):
         check(os.listdir(game.folder) == [], "the working folder gained nothing")
     after = tree.files()
     gained = sorted(set(after) - set(before))
-    check(gained == [os.path.join(tree.home, p) for p in (".local", ".local/share", ".local/share/velmo",
-                                                          ".local/share/velmo/saved.dat")],
-          f"only the saved game and its folders are new: {gained}")
+    made = ["xdg", "xdg/velmo", "xdg/velmo/saved.dat"] if from_data_folder else [
+        ".local", ".local/share", ".local/share/velmo", ".local/share/velmo/saved.dat"]
+    check(gained == [os.path.join(tree.home, p) for p in made], f"only the saved game and its folders are new: {gained}")
     check(all(after[p] == before[p] for p in before if p.startswith(tree.data)), "the data folder is untouched")
     tree.remove()
 
@@ -92,4 +104,6 @@ def test_without_home_the_save_is_refused(display, build):
 
 
 if __name__ == "__main__":
-    run_cases([test_saves_in_the_players_folder_and_nowhere_else, test_without_home_the_save_is_refused])
+    run_cases([test_saves_in_the_players_folder_and_nowhere_else,
+               test_started_in_its_data_folder_it_still_saves_in_the_players_folder,
+               test_without_home_the_save_is_refused])

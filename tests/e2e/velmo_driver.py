@@ -190,11 +190,13 @@ class Display:
 class Game:
     """The game in a copy of game/ less `remove`, plus `files` {name: text}; `env` (None unsets a
     variable), and `prefix` to run it. With `program`, that program runs in an empty folder instead.
-    `args` go on its command line; with --scale K, grabs and clicks are in the picture's pixels.
-    Its settings are kept in a folder of its own unless `env` names XDG_CONFIG_HOME."""
+    `args` go on its command line; with --scale K, grabs and clicks are in the picture's pixels; `cwd`
+    starts it in another working folder. Its settings are kept in a folder of its own unless `env`
+    names XDG_CONFIG_HOME."""
 
-    def __init__(self, display, build, remove=(), files=None, env=None, prefix=(), program=None, args=()):
+    def __init__(self, display, build, remove=(), files=None, env=None, prefix=(), program=None, args=(), cwd=None):
         self.display, self.binary = display, program or os.path.join(os.path.abspath(build), "velmo")
+        self.cwd = cwd
         self.remove, self.files, self.extra_env, self.prefix = remove, files or {}, env or {}, list(prefix)
         self.copy_game, self.args = program is None, list(args)
         self.scale = int(args[args.index("--scale") + 1]) if "--scale" in args else 1
@@ -214,7 +216,7 @@ class Game:
                if v is not None}
         self.park_mouse()
         self.process = subprocess.Popen(
-            self.prefix + [self.binary] + self.args, cwd=self.folder, env=env,
+            self.prefix + [self.binary] + self.args, cwd=self.cwd or self.folder, env=env,
             stdout=self.log, stderr=subprocess.STDOUT, start_new_session=True)
         self.wait_for(self.window, 20, "the game window")
         return self

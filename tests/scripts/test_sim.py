@@ -147,8 +147,6 @@ def test_seasons(tmp):
     code, out, _ = sim("--data", short_fixture_folder(tmp, 2), "--seed", "9", "--save", saved)
     check("a two-matchday fixture file ends after two",
           out.count("Match Day") == 2 and len(saved_lines(saved)) == 1 + 20 + 22)
-    code, out, _ = sim("--data", short_fixture_folder(tmp, 0), "--seed", "9")
-    check("an empty fixture file plays nothing", code == 0 and "Match Day" not in out)
 
 
 # Whole seasons of the shipped data, checked byte for byte. The expected files
@@ -226,6 +224,49 @@ def test_seasons_with_events_and_loads(tmp):
     check("six matchdays all numbered 7", saved_lines(saved) == golden_lines("recheck_seed5_repeated.dat"))
 
 
+def test_fixture_files_that_hold_no_season(tmp):
+    """A fixture file without a matchday, or numbering one below 0, is refused at start-up."""
+    for what, folder, record in (("no matchday", short_fixture_folder(tmp, 0), "matchday 1"),
+                                 ("a matchday numbered -1", renumbered_folder(tmp, [1, 2, -1, 4]), "matchday 3")):
+        code, out, err = sim("--data", folder, "--seed", "9")
+        check(f"a fixture file with {what} refused", code == 1 and out == ""
+              and err.startswith(f"'calendario.dat' is damaged near {record}."), err)
+
+
+def test_damaged_saves_refused(tmp):
+    """A saved matchday that breaks the fixture file's promises is refused; the run plays nothing."""
+    good = os.path.join(tmp, "good.dat")
+    sim("--seed", "3", "--matchdays", "3", "--save", good)
+    lines = saved_lines(good)
+    first, second = 21, 32  # the first two matchday blocks begin after the twenty team lines
+    kept = lines[second + 2].split()[2:]
+    for what, line, text in (("a club nobody carries", first + 1, "99 17 5 5 "),
+                             ("a club against itself", second + 1, "4 4 5 5 "),
+                             ("a club twice", second + 2, f"{lines[second + 1].split()[0]} {lines[second + 2].split()[1]} "
+                                                         + " ".join(kept) + " "),
+                             ("a matchday numbered -1", second, "-1 ")):
+        damaged = os.path.join(tmp, "damaged.dat")
+        with open(damaged, "w") as f:
+            f.write("".join(line_text + "\n" for line_text in lines[:line] + [text] + lines[line + 1:]))
+        code, out, err = sim("--seed", "4", "--load", damaged, "--matchdays", "1")
+        matchday = 1 if line < second else 2
+        check(f"a save with {what} refused", code == 1 and out == "" and err.startswith(
+            f"The saved game is damaged and was not loaded.  Matchday {matchday}: "), err)
+
+
+def test_taken_off_stays_off():
+    """Bench slot 2 came on in match 1 and is taken off in match 2: his slot cannot bring him back.
+    The "Out" at 10 stays pending, so the one at 20 is refused; a later "In" completes it."""
+    scenario = ["--seed", "5", "--matchdays", "2", *LINEUP, *events(
+        "1:10:out:5", "1:10:in:2", "2:5:out:5", "2:5:in:3", "2:10:out:6", "2:10:in:2", "2:20:out:7")]
+    code, _, err = sim(*scenario)
+    check("the return refused, the next Out answered", code == 0 and err == "No more substitutions left!\n", err)
+    # Completed at 25, the Out at 30 is the third and last; the one at 35 is refused.
+    code, _, err = sim(*scenario, *events("2:25:in:4", "2:30:out:7", "2:30:in:5", "2:35:out:8"))
+    check("the pending Out completed by an In who may come on", code == 0 and err == "No more substitutions left!\n"
+          "No more substitutions left!\n", err)
+
+
 def main():
     global SIM
     parser = argparse.ArgumentParser()
@@ -239,6 +280,9 @@ def main():
         test_seasons(tmp)
         test_seeded_seasons(tmp)
         test_seasons_with_events_and_loads(tmp)
+        test_fixture_files_that_hold_no_season(tmp)
+        test_damaged_saves_refused(tmp)
+        test_taken_off_stays_off()
     print(f"{RESULTS['passed']} passed, {RESULTS['failed']} failed")
     return 1 if RESULTS["failed"] else 0
 
