@@ -85,10 +85,14 @@ void PlayAllGames(League& lg) {
 
 void RecordResult(League& lg, int first_id, int second_id, int first_goals, int second_goals) {
     char unused[kWordSize] = {};
-    Team& first = lg.squadra[FindTeam(lg, first_id, unused)];
-    Team& second = lg.squadra[FindTeam(lg, second_id, unused)];
-    // Both references may name the same slot (an unknown identifier gives 0),
-    // so each counter is added through its own statement.
+    AddResult(lg.squadra[FindTeam(lg, first_id, unused)], lg.squadra[FindTeam(lg, second_id, unused)],
+              first_goals, second_goals);
+    UpdateCalendario(lg, lg.matchday, first_id, second_id, first_goals, second_goals);
+}
+
+void AddResult(Team& first, Team& second, int first_goals, int second_goals) {
+    // Both references may name the same slot, so each counter is added
+    // through its own statement.
     AddGoals(first, first_goals, second_goals);
     AddGoals(second, second_goals, first_goals);
     if (first_goals > second_goals) {
@@ -105,7 +109,6 @@ void RecordResult(League& lg, int first_id, int second_id, int first_goals, int 
         second.won += 1;
         first.lost += 1;
     }
-    UpdateCalendario(lg, lg.matchday, first_id, second_id, first_goals, second_goals);
 }
 
 void UpdateCalendario(League& lg, int day, int first_id, int second_id, int first_goals,

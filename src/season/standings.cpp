@@ -19,6 +19,8 @@ bool RanksAbove(const RankRow& a, const RankRow& b) {
     return a.goal_difference > b.goal_difference;                    // goal difference
 }
 
+}  // namespace
+
 RankRow RowOf(const Team& team) {
     RankRow row;
     CopyWord(row.name, team.name);
@@ -32,6 +34,10 @@ RankRow RowOf(const Team& team) {
     row.goal_difference = team.goals_for - team.goals_against;
     return row;
 }
+
+void OrderTable(RankRow (&rows)[kTeams]) { std::stable_sort(std::begin(rows), std::end(rows), RanksAbove); }
+
+namespace {
 
 // One line of the numbers column: P. G. V. P. S. GF. GS.
 std::string NumbersLine(const RankRow& row, int played) {
@@ -47,7 +53,7 @@ void UpdateRanking(League& lg) {
     lg.textranking = "Team \n\n";
     lg.textrank2 = "P.  G.  V.  P.  S.  GF.  GS. \n\n";
     for (int slot = 0; slot < kTeams; ++slot) lg.classifica[slot] = RowOf(lg.squadra[slot]);
-    std::stable_sort(std::begin(lg.classifica), std::end(lg.classifica), RanksAbove);
+    OrderTable(lg.classifica);
 }
 
 void MakeRanking(League& lg) {
