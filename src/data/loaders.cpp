@@ -316,3 +316,11 @@ int FindPlayer(const League& lg, int number, char* surname) {
     }
     return 0;
 }
+
+LoadStatus FindDataFiles(const std::string& folder) {
+    std::string text;
+    for (const char* file : {"velmo.dat", "teams.dat", "calendario.dat"}) {
+        if (!ReadDataFile(folder, file, text)) return Missing(file);
+    }
+    return {};
+}

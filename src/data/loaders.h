@@ -43,3 +43,7 @@ int FindPlayer(const League& lg, int number, char* surname);
 
 // Limits a rating to 1..30.
 int LimitRating(int value);
+
+// The first of the three data files in `folder` that cannot be read, with the
+// loaders' own message; ok when all three can. Nothing is loaded.
+LoadStatus FindDataFiles(const std::string& folder);
