@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cstdio>
 #include <vector>
 
 #include "app/sound.h"
@@ -261,6 +262,11 @@ void deinit() {
 }
 
 void QuitWithMessage(const std::string& message) {
+    // The terminal hears it at once, on one line, while the box waits for a key.
+    std::string line = message;
+    std::replace(line.begin(), line.end(), '\n', ' ');
+    line.erase(line.find_last_not_of(' ') + 1);
+    std::fprintf(stderr, "velmo: %s\n", line.c_str());
     ShowMessage(message);
     deinit();
 }
