@@ -300,6 +300,21 @@ def test_taken_off_stays_off():
           "No more substitutions left!\n", err)
 
 
+def test_substitution_goldens(tmp):
+    """Players coming back after they were taken off, in the same match or a later one, and Outs left
+    pending by refused Ins: saved games and messages written by the independent model of the rules."""
+    folder = os.path.join(GOLDEN, "..", "substitutions")
+    for name in sorted(f[:-5] for f in os.listdir(folder) if f.endswith(".args")):
+        with open(os.path.join(folder, name + ".args")) as f:
+            args = [GAME if arg == "GAME" else arg for arg in f.read().split()]
+        with open(os.path.join(folder, name + ".err")) as f:
+            expected_err = f.read()
+        saved = os.path.join(tmp, name + ".dat")
+        code, _, err = sim(*args, "--save", saved)
+        check(f"substitutions: {name}", code == 0 and err == expected_err
+              and saved_lines(saved) == golden_lines(os.path.join("..", "substitutions", name + ".dat")), err)
+
+
 def main():
     global SIM, VERSION
     parser = argparse.ArgumentParser()
@@ -320,6 +335,7 @@ def main():
         test_fixture_files_that_hold_no_season(tmp)
         test_damaged_saves_refused(tmp)
         test_taken_off_stays_off()
+        test_substitution_goldens(tmp)
     print(f"{RESULTS['passed']} passed, {RESULTS['failed']} failed")
     return 1 if RESULTS["failed"] else 0
 
