@@ -7,11 +7,12 @@
 #include <filesystem>
 #include <system_error>
 
+#include "data/loaders.h"
+
 namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* kSquadFile = "velmo.dat";  // the file that marks a data folder
 constexpr const char* kSavedFile = "saved.dat";
 constexpr const char* kSettingsFile = "velmo.cfg";
 
@@ -23,7 +24,7 @@ fs::path Tidy(const fs::path& folder) {
 
 bool HoldsData(const fs::path& folder) {
     std::error_code ignored;
-    return fs::is_regular_file(folder / kSquadFile, ignored);
+    return fs::is_regular_file(folder / kSquadFile, ignored);  // the file that marks a data folder
 }
 
 // The same folder, also when one path reaches it through a link.

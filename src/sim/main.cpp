@@ -2,12 +2,7 @@
 // window, as a player would who marks a line-up once, may restore a saved
 // game, and moves the slider or substitutes only at the moments --event names.
 //
-//   velmo-sim [--data DIR] [--seed N] [--matchdays K] [--starters ROWS]
-//             [--subs ROWS] [--tactic T] [--recheck] [--save FILE]
-//             [--load FILE] [--event MATCH:CLOCK:KIND:ARG]...
-//
-// Exit status: 0 success; 1 a missing or damaged data file, an unplayable
-// line-up or a save that cannot be written; 2 bad arguments.
+// velmo-sim --help tells its options and exit statuses.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -28,7 +23,6 @@
 namespace {
 
 constexpr int kExitFailure = 1;
-constexpr int kExitUsage = 2;
 
 // One message per line, its own line breaks written as spaces.
 void Report(const std::string& message) {
@@ -119,12 +113,8 @@ bool RestoreSavedGame(League& lg, const std::string& path) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    SimOptions options;
-    std::string error;
-    if (!ParseSimOptions(argc, argv, options, error)) {
-        std::fprintf(stderr, "velmo-sim: %s\n%s", error.c_str(), kSimUsage);
-        return kExitUsage;
-    }
+    const SimOptions options = ParseSimOptions(argc, argv);
+    if (options.action != SimAction::Run) return AnswerSimCommandLine(options);
 
     std::srand(options.has_seed ? options.seed : static_cast<unsigned>(std::time(nullptr)));
     auto lg = std::make_unique<League>();

@@ -1,4 +1,4 @@
-// velmo-sim's command line.
+// velmo-sim's command line, read by getopt_long.
 #pragma once
 
 #include <climits>
@@ -16,7 +16,11 @@ struct SimEvent {
     int arg = 0;      // starter slot 0..10, bench slot 0..5, or tactic -5..5
 };
 
+enum class SimAction { Run, ShowHelp, ShowVersion, Refuse };
+
 struct SimOptions {
+    SimAction action = SimAction::Run;
+    std::string error;          // why the command line was refused; "" when getopt said it
     std::string data;           // folder of the three data files
     bool has_seed = false;
     unsigned seed = 0;
@@ -29,9 +33,11 @@ struct SimOptions {
     std::vector<SimEvent> events;  // in command-line order
 };
 
-extern const char* const kSimUsage;
+// Refuses an unknown option, a missing or malformed value, a row outside
+// 0..21 or in both lists, a tactic outside -5..5, a malformed event, or an
+// argument that is no option.
+SimOptions ParseSimOptions(int argc, char** argv);
 
-// False with a reason for an unknown option, a missing or malformed value,
-// a row outside 0..21 or in both lists, a tactic outside -5..5, or a
-// malformed event.
-bool ParseSimOptions(int argc, char** argv, SimOptions& options, std::string& error);
+// Prints the help or the version on standard output, or the refusal and the
+// usage on standard error; returns the exit status (0, 0 or 2).
+int AnswerSimCommandLine(const SimOptions& options);

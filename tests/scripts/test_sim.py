@@ -2,6 +2,7 @@
 """velmo-sim's command line: arguments, exit statuses, outputs and saved files."""
 import argparse
 import os
+import re
 import subprocess
 import sys
 import tempfile
@@ -43,23 +44,53 @@ BAD_EVENTS = ["1:0:out", "0:1:out:1", "1:-1:out:1", "1:1:out:11", "1:1:in:6", "1
               "1:1:tactic:-6", "1:1:sub:1", "x:1:out:1", "1:1:out:1:2", "1:1.5:out:1", "1:1:OUT:1", ""]
 
 
-def test_refusals(tmp):
-    for args in (["--bogus"], ["--starters", "0,1,22"], ["--subs", "22"], ["--starters", "0,2", "--subs", "2,3"],
-                 ["--tactic", "6"], ["--seed"], ["--seed", "abc"], ["--seed", "4294967296"], ["--seed", "-1"],
-                 ["--starters", "1,,2"], ["--load"], *(["--event", e] for e in BAD_EVENTS)):
+REFUSALS = [  # arguments, the line before the usage
+    (["--bogus"], "velmo-sim: unrecognized option '--bogus'"),
+    (["--seed"], "velmo-sim: option '--seed' requires an argument"),
+    (["-e"], "velmo-sim: option requires an argument -- 'e'"),
+    (["-x"], "velmo-sim: invalid option -- 'x'"),
+    (["saved.dat"], "velmo-sim: unexpected argument 'saved.dat'"),
+    *(([option, rows], f"velmo-sim: '{rows}' is not a list of squad rows 0..21")
+      for option, rows in (("--starters", "0,1,22"), ("--subs", "22"), ("--starters", "1,,2"))),
+    (["--starters", "0,2", "--subs", "2,3"], "velmo-sim: row 2 is both a starter and a substitute"),
+    (["--tactic", "6"], "velmo-sim: the tactic must be a whole number from -5 to 5"),
+    (["-m", "-1"], "velmo-sim: the matchdays must be a whole number, 0 or more"),
+    *((["--seed", seed], "velmo-sim: the seed must be a whole number from 0 to 4294967295")
+      for seed in ("abc", "4294967296", "-1")),
+    *((["--event", e], f"velmo-sim: '{e}' is not an event MATCH:CLOCK:KIND:ARG") for e in BAD_EVENTS),
+]
+
+
+def test_command_line():
+    """Help and version on standard output; a refusal names what is wrong, then the usage, on standard error."""
+    helps = [sim(h) for h in ("--help", "-h")]
+    usage = helps[0][1].split("\n\n")[0] + "\n"
+    check("the usage heads the help", usage.startswith("usage: velmo-sim [-d DIR] ") and "\n       velmo-sim -h | -V\n"
+          in usage, usage)
+    options = ("-d, --data=", "--seed=", "-m, --matchdays=", "--starters=", "--subs=", "--tactic=", "--recheck",
+               "--save=", "--load=", "-e, --event=", "-h, --help", "-V, --version")
+    for code, out, err in helps:
+        check("the help tells every option", code == 0 and err == "" and all(o in out for o in options), out)
+    for v in ("--version", "-V"):
+        check(f"{v}", sim(v) == (0, f"velmo-sim {VERSION}\n", ""))
+    for args, why in REFUSALS:
         code, out, err = sim(*args)
-        check(f"bad arguments {args}", code == 2 and "usage: velmo-sim" in err and out == "", err)
+        check(f"refused: {args}", code == 2 and out == "" and err == why + "\n" + usage, err)
+
+
+def test_refusals(tmp):
     for seed in ("2147483648", "4294967295"):  # the whole unsigned range seeds rand()
         code, out, err = sim("--seed", seed, "--matchdays", "1")
         check(f"seed {seed} accepted", code == 0 and out.count("Match Day") == 1, err)
     code, _, err = sim("--data", tmp)
-    check("a missing data file", code == 1 and "Impossible to find file 'velmo.dat'!" in err, err)
+    check("a missing data file", code == 1 and err == "Impossible to find file 'velmo.dat'!\n", err)
     code, out, err = sim("--seed", "3", "--starters", "0,1,2,3")
     check("an unplayable line-up", code == 1 and err.splitlines() == [
         "You have to add more players: football needs 11 players per side! :)",
         "Before playing you have to select your players!"] and "Match Day" not in out, err)
     code, _, err = sim("--seed", "1", "--matchdays", "1", "--save", os.path.join(tmp, "no", "s.dat"))
-    check("a save that cannot be written", code == 1 and err.strip() != "", err)
+    check("a save that cannot be written", code == 1 and err.splitlines()[-1:] == [
+        f"The game could not be saved.  Check that {tmp}/no can be written and the disk is not full."], err)
 
 
 def odd_league_folder(tmp, change):
@@ -102,8 +133,9 @@ def test_load(tmp):
           and out.count("Match Day") == 2 and saved_lines(again)[0] == "7 ")
     sim("--seed", "13", "--save", season)
     code, out, _ = sim("--seed", "12", "--load", season, "--matchdays", "3")
-    check("a finished season plays nothing", code == 0 and "Match Day" not in out
-          and out.splitlines() == [line for line in out.splitlines() if line.split()[2] == "38"])
+    table = out.splitlines()
+    check("a finished season plays nothing", code == 0 and len(table) == 20
+          and all(line.split()[2] == "38" for line in table), out)
     for text, message in ((None, "There are no saved games to restore!"),
                           ("39 \n", "The saved game is damaged and was not loaded.")):
         path = os.path.join(tmp, "bad.dat")
@@ -145,8 +177,9 @@ def test_seasons(tmp):
     check("a save before the first match: 21 lines", saved_lines(saved)[0] == "0 " and
           len(saved_lines(saved)) == 21 and "Match Day" not in out)
     code, out, _ = sim("--data", short_fixture_folder(tmp, 2), "--seed", "9", "--save", saved)
-    check("a two-matchday fixture file ends after two",
-          out.count("Match Day") == 2 and len(saved_lines(saved)) == 1 + 20 + 22)
+    table = out.splitlines()[-20:]
+    check("a two-matchday fixture file ends after two", code == 0 and out.count("Match Day") == 2
+          and all(line.split()[2] == "2" for line in table) and len(saved_lines(saved)) == 1 + 20 + 22, out)
 
 
 # Whole seasons of the shipped data, checked byte for byte. The expected files
@@ -268,11 +301,15 @@ def test_taken_off_stays_off():
 
 
 def main():
-    global SIM
+    global SIM, VERSION
     parser = argparse.ArgumentParser()
     parser.add_argument("--build", required=True)
-    SIM = os.path.join(os.path.abspath(parser.parse_args().build), "velmo-sim")
+    build = os.path.abspath(parser.parse_args().build)
+    SIM = os.path.join(build, "velmo-sim")
+    with open(os.path.join(build, "CMakeCache.txt")) as f:
+        VERSION = re.search(r"^CMAKE_PROJECT_VERSION:\w+=(.+)$", f.read(), re.M).group(1)
     with tempfile.TemporaryDirectory() as tmp:
+        test_command_line()
         test_refusals(tmp)
         test_load(tmp)
         test_odd_leagues_refused_at_start_up(tmp)
