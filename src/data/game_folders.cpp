@@ -98,7 +98,10 @@ GameFolders ChooseGameFolders(const FolderFacts& facts) {
     return folders;
 }
 
-std::string MakeFolderOf(const std::string& file) { return MakeFolders(fs::path(file).parent_path()); }
+std::string MakeFolderOf(const std::string& file) {
+    const fs::path folder = fs::path(file).parent_path();
+    return MakeFolders(folder.empty() ? "." : folder);  // a bare file name lies in the working folder
+}
 
 std::string PrepareSaveFolder(const GameFolders& folders) {
     if (!folders.per_user) return "";

@@ -13,21 +13,28 @@
 namespace {
 
 const char* const kUsage =
-    "usage: velmo-sim [-d DIR] [--seed N] [-m K] [--starters ROWS] [--subs ROWS]\n"
-    "                 [--tactic T] [--recheck] [--save FILE] [--load FILE]\n"
+    "usage: velmo-sim [-d DIR] [--seed N] [-m K | --seasons N] [--starters ROWS]\n"
+    "                 [--subs ROWS] [--tactic T] [--recheck] [--save FILE]\n"
+    "                 [--load FILE] [--history FILE] [--story]\n"
     "                 [-e MATCH:CLOCK:KIND:ARG]...\n"
     "       velmo-sim -h | -V\n";
 
 const char* const kHelp =
     "Plays Velmo's league without a window, through the game's own rules: each\n"
-    "matchday's results, then the table, on standard output; the game's\n"
-    "messages on standard error.\n"
+    "matchday's results, then the table, on standard output (with --seasons,\n"
+    "each season's); the game's messages on standard error.\n"
     "\n"
     "  -d, --data=DIR       read the three data files from DIR (default: the\n"
     "                       working folder)\n"
     "      --seed=N         seed the draws, N from 0 to 4294967295 (default: the\n"
     "                       time)\n"
     "  -m, --matchdays=K    play at most K matchdays (default: the whole season)\n"
+    "      --seasons=N      play N whole seasons, N from 1, each season end\n"
+    "                       followed by a new league as in the window; the run\n"
+    "                       ends after season N's last matchday. A finished\n"
+    "                       season restored by --load is a season end of its\n"
+    "                       own, not one of the N; an unfinished one is played\n"
+    "                       out as the first\n"
     "      --starters=ROWS  the starters' squad rows (default 0..10)\n"
     "      --subs=ROWS      the substitutes' squad rows (default 11..16)\n"
     "      --tactic=T       the tactics slider, -5 (Defence Wall) to 5 (Crazy\n"
@@ -36,6 +43,11 @@ const char* const kHelp =
     "      --save=FILE      save the game in FILE at the end\n"
     "      --load=FILE      restore the saved game in FILE before the line-up\n"
     "                       check\n"
+    "      --history=FILE   record every season end of the run in FILE, as the\n"
+    "                       game records its history.dat\n"
+    "      --story          after the run, print the human club's position after\n"
+    "                       each matchday played (Positions:) and its results,\n"
+    "                       W, D or L (Form:)\n"
     "  -e, --event=MATCH:CLOCK:KIND:ARG\n"
     "                       what the player does during a match, repeatable:\n"
     "                       MATCH counts this run's matches from 1; CLOCK 0 is\n"
@@ -49,7 +61,8 @@ const char* const kHelp =
     "\n"
     "ROWS: comma-separated squad rows 0..21.\n"
     "Exit status: 0 done; 1 a missing or damaged data file, a refused load, an\n"
-    "unplayable line-up or a save that cannot be written; 2 a bad command line.\n";
+    "unplayable line-up, a season that cannot be recorded (the run ends there)\n"
+    "or a save that cannot be written; 2 a bad command line.\n";
 
 // What getopt returns for an option without a letter, made from its name so
 // that the table and the switch both name it (two names that met would be
@@ -65,12 +78,15 @@ const option kOptions[] = {
     {"data", required_argument, nullptr, 'd'},
     {"seed", required_argument, nullptr, LongOnly("seed")},
     {"matchdays", required_argument, nullptr, 'm'},
+    {"seasons", required_argument, nullptr, LongOnly("seasons")},
     {"starters", required_argument, nullptr, LongOnly("starters")},
     {"subs", required_argument, nullptr, LongOnly("subs")},
     {"tactic", required_argument, nullptr, LongOnly("tactic")},
     {"recheck", no_argument, nullptr, LongOnly("recheck")},
     {"save", required_argument, nullptr, LongOnly("save")},
     {"load", required_argument, nullptr, LongOnly("load")},
+    {"history", required_argument, nullptr, LongOnly("history")},
+    {"story", no_argument, nullptr, LongOnly("story")},
     {"event", required_argument, nullptr, 'e'},
     {"help", no_argument, nullptr, 'h'},
     {"version", no_argument, nullptr, 'V'},
@@ -192,6 +208,13 @@ void ApplyOption(int id, const std::string& value, SimOptions& options) {
             return Refuse(options, "the matchdays must be a whole number, 0 or more");
         }
         options.matchdays = static_cast<int>(number);
+        options.has_matchdays = true;
+        break;
+    case LongOnly("seasons"):
+        if (!ParseNumber(value, 1, INT_MAX, number)) {
+            return Refuse(options, "the seasons must be a whole number, 1 or more");
+        }
+        options.seasons = static_cast<int>(number);
         break;
     case LongOnly("starters"):
     case LongOnly("subs"): {
@@ -216,6 +239,12 @@ void ApplyOption(int id, const std::string& value, SimOptions& options) {
         break;
     case LongOnly("load"):
         options.load = value;
+        break;
+    case LongOnly("history"):
+        options.history = value;
+        break;
+    case LongOnly("story"):
+        options.story = true;
         break;
     case 'e': {
         SimEvent event;
@@ -248,6 +277,9 @@ SimOptions ParseSimOptions(int argc, char** argv) {
     }
     if (options.action != SimAction::Run) return options;
     if (optind < argc) Refuse(options, "unexpected argument '" + std::string(args[optind]) + "'");
+    if (options.action == SimAction::Run && options.seasons > 0 && options.has_matchdays) {
+        Refuse(options, "--seasons and --matchdays exclude each other");
+    }
     for (int r = 0; r < kSquadSize && options.action == SimAction::Run; ++r) {
         if (options.marks.starter[r] && options.marks.substitute[r]) {
             Refuse(options, "row " + std::to_string(r) + " is both a starter and a substitute");

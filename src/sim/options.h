@@ -25,6 +25,10 @@ struct SimOptions {
     bool has_seed = false;
     unsigned seed = 0;
     int matchdays = INT_MAX;    // until the season is over
+    bool has_matchdays = false; // --matchdays given
+    int seasons = 0;            // whole seasons, each end followed by a new league; 0: the one season
+    std::string history;        // season history recording every finished season, "" for none
+    bool story = false;         // positions and form printed after the run
     LineupMarks marks;          // starters 0..10 and substitutes 11..16 by default
     int tactic = 0;             // the slider's value minus 5
     bool recheck = false;       // the line-up check again before each match
@@ -34,8 +38,8 @@ struct SimOptions {
 };
 
 // Refuses an unknown option, a missing or malformed value, a row outside
-// 0..21 or in both lists, a tactic outside -5..5, a malformed event, or an
-// argument that is no option.
+// 0..21 or in both lists, a tactic outside -5..5, a malformed event, seasons
+// below 1 or given with matchdays, or an argument that is no option.
 SimOptions ParseSimOptions(int argc, char** argv);
 
 // Prints the help or the version on standard output, or the refusal and the
