@@ -19,6 +19,7 @@ GameFolders game_folders;
 int main(int argc, char** argv) {
     const GameOptions options = ParseGameOptions(argc, argv);
     if (options.action != GameAction::Play) return AnswerCommandLine(options);
+    if (!DataFolderFound(options)) return 1;
     init(options.scale);
     game_folders = FindGameFolders(options.data);
     srand(time(nullptr));

@@ -1,22 +1,27 @@
 #include "app/options.h"
 
+#include <getopt.h>
+
 #include <cstdio>
+#include <vector>
+
+#include "data/loaders.h"
 
 namespace {
 
 const char* const kUsage =
-    "usage: velmo [--data DIR] [--scale K]\n"
-    "       velmo --help | --version\n";
+    "usage: velmo [-d DIR] [-s K]\n"
+    "       velmo -h | -V\n";
 
 const char* const kHelp =
     "Velmo, a football manager: lead the club through a 38-matchday league.\n"
     "\n"
-    "  --data DIR   read the data files and media/ from DIR and keep the saved\n"
-    "               game in DIR/saved.dat\n"
-    "  --scale K    show the 800x600 game K times as large, K from 1 to 4\n"
-    "               (without it: the largest that fits the desktop)\n"
-    "  --help       show this help and exit\n"
-    "  --version    show the version and exit\n"
+    "  -d, --data=DIR   read the data files and media/ from DIR and keep the\n"
+    "                   saved game in DIR/saved.dat\n"
+    "  -s, --scale=K    show the 800x600 game K times as large, K from 1 to 4\n"
+    "                   (without it: the largest that fits the desktop)\n"
+    "  -h, --help       show this help and exit\n"
+    "  -V, --version    show the version and exit\n"
     "\n"
     "Keys: m switches all sound off and on, on every screen after the intro;\n"
     "the choice is kept in $XDG_CONFIG_HOME/velmo/velmo.cfg, by default\n"
@@ -26,6 +31,14 @@ const char* const kHelp =
     "holds velmo.dat (and saves there), else from its installed folder; an\n"
     "installed game saves in $XDG_DATA_HOME/velmo/saved.dat, by default\n"
     "~/.local/share/velmo/saved.dat.\n";
+
+const option kOptions[] = {
+    {"data", required_argument, nullptr, 'd'},
+    {"scale", required_argument, nullptr, 's'},
+    {"help", no_argument, nullptr, 'h'},
+    {"version", no_argument, nullptr, 'V'},
+    {nullptr, 0, nullptr, 0},
+};
 
 GameOptions Refused(const std::string& error) {
     GameOptions refused;
@@ -37,34 +50,37 @@ GameOptions Refused(const std::string& error) {
 }  // namespace
 
 GameOptions ParseGameOptions(int argc, char** argv) {
+    // getopt names the program by argv[0]: the game's name, wherever it lies.
+    std::vector<char*> args(argv, argv + argc);
+    char name[] = "velmo";
+    args[0] = name;
+    optind = 0;  // a fresh scan, whatever an earlier one left
     GameOptions options;
-    for (int i = 1; i < argc; ++i) {
-        const std::string option = argv[i];
-        if (option == "--help") {
+    int option = 0;
+    while ((option = getopt_long(argc, args.data(), "d:s:hV", kOptions, nullptr)) != -1) {
+        const std::string value = optarg ? optarg : "";
+        switch (option) {
+        case 'h':
             options.action = GameAction::ShowHelp;
             return options;
-        }
-        if (option == "--version") {
+        case 'V':
             options.action = GameAction::ShowVersion;
             return options;
-        }
-        if (option != "--data" && option != "--scale") {
-            return Refused(option.rfind("-", 0) == 0 ? "unknown option '" + option + "'"
-                                                     : "unexpected argument '" + option + "'");
-        }
-        const bool scale = option == "--scale";
-        if (i + 1 >= argc || argv[i + 1][0] == '\0') {
-            return Refused("option '" + option + "' needs " + (scale ? "a factor" : "a folder"));
-        }
-        const std::string value = argv[++i];
-        if (!scale) {
+        case 'd':
+            if (value.empty()) return Refused("option '--data' needs a folder");
             options.data = value;
-        } else if (value.size() == 1 && value[0] >= '1' && value[0] <= '4') {
+            break;
+        case 's':
+            if (value.size() != 1 || value[0] < '1' || value[0] > '4') {
+                return Refused("the scale must be 1, 2, 3 or 4, not '" + value + "'");
+            }
             options.scale = value[0] - '0';
-        } else {
-            return Refused("the scale must be 1, 2, 3 or 4, not '" + value + "'");
+            break;
+        default:  // getopt has said what is wrong
+            return Refused("");
         }
     }
+    if (optind < argc) return Refused("unexpected argument '" + std::string(args[optind]) + "'");
     return options;
 }
 
@@ -77,10 +93,20 @@ int AnswerCommandLine(const GameOptions& options) {
         std::printf("velmo %s\n", VELMO_VERSION);
         return 0;
     case GameAction::Refuse:
-        std::fprintf(stderr, "velmo: %s\n%s", options.error.c_str(), kUsage);
+        if (!options.error.empty()) std::fprintf(stderr, "velmo: %s\n", options.error.c_str());
+        std::fputs(kUsage, stderr);
         return 2;
     case GameAction::Play:
         break;
     }
     return 0;
+}
+
+bool DataFolderFound(const GameOptions& options) {
+    if (options.data.empty()) return true;
+    const LoadStatus found = FindDataFiles(options.data);
+    if (!found.ok) {
+        std::fprintf(stderr, "velmo: %s: %s\n", options.data.c_str(), found.message.c_str());
+    }
+    return found.ok;
 }

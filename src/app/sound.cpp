@@ -1,4 +1,4 @@
-// The sound switch and the settings file that keeps it.
+// The sound switch on the library's samples, and the settings file that keeps it.
 //
 // The file is read and written with Allegro's configuration functions
 // between push_config_state and pop_config_state, so Allegro's own settings
@@ -9,6 +9,7 @@
 
 #include <cstdio>
 
+#include "app/sound_switch.h"
 #include "data/game_folders.h"
 
 namespace {
@@ -16,10 +17,17 @@ namespace {
 const char* const kSection = "sound";
 const char* const kKey = "on";
 
-bool sound_on = true;
-std::string settings_file;
+constexpr int kCentre = 128;    // pan
+constexpr int kOwnPitch = 1000;  // frequency, relative to the sample's own
 
-void ApplyVolume() { set_volume(sound_on ? 255 : 0, -1); }
+const SampleCalls kLibraryCalls = {
+    [](SAMPLE* sample, int volume) { play_sample(sample, volume, kCentre, kOwnPitch, 1); },
+    [](SAMPLE* sample, int volume) { adjust_sample(sample, volume, kCentre, kOwnPitch, 1); },
+    [](SAMPLE* sample) { stop_sample(sample); },
+};
+
+SoundSwitch sound_switch(kLibraryCalls);
+std::string settings_file;
 
 // The kept choice, or `fallback` when the file holds none.
 bool ReadSoundOn(bool fallback) {
@@ -35,27 +43,27 @@ bool WriteSoundOn() {
     if (!MakeFolderOf(settings_file).empty()) return false;
     push_config_state();
     set_config_file(settings_file.c_str());
-    set_config_int(kSection, kKey, sound_on ? 1 : 0);
+    set_config_int(kSection, kKey, sound_switch.On() ? 1 : 0);
     flush_config_file();
     pop_config_state();
-    return ReadSoundOn(!sound_on) == sound_on;
+    return ReadSoundOn(!sound_switch.On()) == sound_switch.On();
 }
 
 }  // namespace
 
 void StartSound(const std::string& settings_path) {
     settings_file = settings_path;
-    if (!settings_file.empty()) sound_on = ReadSoundOn(true);
-    ApplyVolume();
+    if (!settings_file.empty()) sound_switch.Set(ReadSoundOn(true));
 }
 
-bool SoundOn() { return sound_on; }
-
 void ToggleSound() {
-    sound_on = !sound_on;
-    ApplyVolume();
+    sound_switch.Set(!sound_switch.On());
     if (settings_file.empty()) return;
     if (!WriteSoundOn()) {
         std::fprintf(stderr, "velmo: could not keep the sound setting in %s\n", settings_file.c_str());
     }
 }
+
+void PlayLooping(SAMPLE* sample) { sound_switch.PlayLooping(sample); }
+
+void StopLooping(SAMPLE* sample) { sound_switch.Stop(sample); }

@@ -7,10 +7,17 @@
 
 #include <string>
 
+struct SAMPLE;
+
 // Reads the kept choice from the settings file at `settings_path` ("" when
 // the game has nowhere to keep it) and applies it. Needs the sound driver.
 void StartSound(const std::string& settings_path);
-bool SoundOn();
-// Switches the sound and keeps the choice; a settings file that cannot be
-// written is reported on standard error and never stops the game.
+// Switches the sound, the samples playing included, and keeps the choice; a
+// settings file that cannot be written is reported on standard error and
+// never stops the game.
 void ToggleSound();
+
+// Starts a sample looping, heard only while the sound is on.
+void PlayLooping(SAMPLE* sample);
+// Stops a sample that PlayLooping started; call it before destroy_sample.
+void StopLooping(SAMPLE* sample);

@@ -12,6 +12,7 @@
 
 #include "app/clock.h"
 #include "app/main_screen.h"
+#include "app/sound.h"
 #include "app/startup.h"
 #include "app/ui.h"
 
@@ -121,7 +122,7 @@ GameFolders FindGameFolders(const std::string& data_option) {
 
 int PlayIntro() {
     SAMPLE* song = load_sample("media/quandosaremo.wav");
-    if (song) play_sample(song, 255, 128, 1000, 1);
+    if (song) PlayLooping(song);
     sfondo = LoadPicture("media/intro.jpg", kPictureW, kPictureH, DarkRed());
     scare_mouse();
     if (sfondo) blit(sfondo, Canvas(), 0, 0, 0, 0, kPictureW, kPictureH);
@@ -135,6 +136,9 @@ int PlayIntro() {
         }
         PauseBetweenPasses();
     }
-    if (song) destroy_sample(song);
+    if (song) {
+        StopLooping(song);
+        destroy_sample(song);
+    }
     return pressed;
 }

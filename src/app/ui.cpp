@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cstdio>
 #include <vector>
 
 #include "app/sound.h"
@@ -18,45 +19,62 @@ std::atomic<bool> close_button_pressed{false};
 
 void OnCloseButton() { close_button_pressed = true; }
 
-// The scancode of a key whose typing is dropped until it is released.
-int held_key = 0;
-// The window system repeats a held key as a release and a new press, so the
-// key counts as released only once the loops have seen it up, pass after
-// pass, for a while: a single look after a long pause (the league loading)
-// may fall between a release and its press.
-bool held_key_up = false;
-std::chrono::steady_clock::time_point held_key_up_since;
+// A key whose typing is dropped until it is released. The window system
+// repeats a held key as a release and a new press, so the key counts as
+// released only once the loops have seen it up, pass after pass, for a
+// while: a single look after a long pause (the league loading) may fall
+// between a release and its press.
+struct HeldKey {
+    int scancode = 0;
+    bool up = false;
+    std::chrono::steady_clock::time_point up_since;
+};
 constexpr std::chrono::milliseconds kReleaseSettles{250};
 
-// Forgets the held key once it has stayed up long enough.
-void SettleHeldKey() {
-    if (!held_key) return;
-    if (key[held_key]) {
-        held_key_up = false;
-        return;
-    }
-    const auto now = std::chrono::steady_clock::now();
-    if (!held_key_up) {
-        held_key_up = true;
-        held_key_up_since = now;
-    } else if (now - held_key_up_since >= kReleaseSettles) {
-        held_key = 0;
-    }
+// The key that ended the intro, and m from the press that switched the sound.
+std::vector<HeldKey> held_keys;
+
+bool KeyHeld(int scancode) {
+    return std::any_of(held_keys.begin(), held_keys.end(),
+                       [scancode](const HeldKey& k) { return k.scancode == scancode; });
 }
 
-// Takes out of the keyboard buffer what no dialog may see: the typing of
-// the key that ended the intro while it is held, and the sound switch m,
-// which it applies. Other keys stay, in their order.
+void HoldKey(int scancode) {
+    if (!KeyHeld(scancode)) held_keys.push_back(HeldKey{scancode, false, {}});
+}
+
+// Forgets the held keys that have stayed up long enough.
+void SettleHeldKeys() {
+    const auto now = std::chrono::steady_clock::now();
+    for (HeldKey& held : held_keys) {
+        if (key[held.scancode]) {
+            held.up = false;
+        } else if (!held.up) {
+            held.up = true;
+            held.up_since = now;
+        }
+    }
+    held_keys.erase(std::remove_if(held_keys.begin(), held_keys.end(),
+                                   [now](const HeldKey& k) {
+                                       return k.up && now - k.up_since >= kReleaseSettles;
+                                   }),
+                    held_keys.end());
+}
+
+// Takes out of the keyboard buffer what no dialog may see: the typing of a
+// held key, and the sound switch m, which it applies once a press. Other
+// keys stay, in their order.
 void FilterKeys() {
-    SettleHeldKey();
+    SettleHeldKeys();
     if (!keypressed()) return;
     std::vector<std::pair<int, int>> others;  // character, scancode
     while (keypressed()) {
         int scancode = 0;
         const int c = ureadkey(&scancode);
-        if (held_key && scancode == held_key) continue;
+        if (KeyHeld(scancode)) continue;
         if (scancode == KEY_M) {
             ToggleSound();
+            HoldKey(KEY_M);
             continue;
         }
         others.emplace_back(c, scancode);
@@ -233,8 +251,7 @@ int RunDialog(DIALOG* dialog, MayClose may_close, OnPass on_pass) {
 
 void IgnoreHeldKey(int scancode) {
     clear_keybuf();
-    held_key = scancode;
-    held_key_up = false;
+    HoldKey(scancode);
 }
 
 void InstallCloseButton() { set_close_button_callback(OnCloseButton); }
@@ -261,6 +278,11 @@ void deinit() {
 }
 
 void QuitWithMessage(const std::string& message) {
+    // The terminal hears it at once, on one line, while the box waits for a key.
+    std::string line = message;
+    std::replace(line.begin(), line.end(), '\n', ' ');
+    line.erase(line.find_last_not_of(' ') + 1);
+    std::fprintf(stderr, "velmo: %s\n", line.c_str());
     ShowMessage(message);
     deinit();
 }

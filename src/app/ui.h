@@ -82,5 +82,6 @@ BITMAP* LoadPicture(const char* path, int w, int h, int colour);
 
 // Ends the game: empty the keyboard buffer, close the library, status 1.
 [[noreturn]] void deinit();
-// Tells the player what went wrong (a data file missing or damaged), then ends the game.
+// Tells the player what went wrong (a data file missing or damaged), on standard
+// error too, then ends the game.
 [[noreturn]] void QuitWithMessage(const std::string& message);

@@ -7,11 +7,12 @@
 #include <filesystem>
 #include <system_error>
 
+#include "data/loaders.h"
+
 namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* kSquadFile = "velmo.dat";  // the file that marks a data folder
 constexpr const char* kSavedFile = "saved.dat";
 constexpr const char* kSettingsFile = "velmo.cfg";
 
@@ -23,7 +24,7 @@ fs::path Tidy(const fs::path& folder) {
 
 bool HoldsData(const fs::path& folder) {
     std::error_code ignored;
-    return fs::is_regular_file(folder / kSquadFile, ignored);
+    return fs::is_regular_file(folder / kSquadFile, ignored);  // the file that marks a data folder
 }
 
 // The same folder, also when one path reaches it through a link.
@@ -97,7 +98,10 @@ GameFolders ChooseGameFolders(const FolderFacts& facts) {
     return folders;
 }
 
-std::string MakeFolderOf(const std::string& file) { return MakeFolders(fs::path(file).parent_path()); }
+std::string MakeFolderOf(const std::string& file) {
+    const fs::path folder = fs::path(file).parent_path();
+    return MakeFolders(folder.empty() ? "." : folder);  // a bare file name lies in the working folder
+}
 
 std::string PrepareSaveFolder(const GameFolders& folders) {
     if (!folders.per_user) return "";

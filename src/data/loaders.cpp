@@ -142,9 +142,9 @@ LoadStatus ReadVelmoTeam(League& lg, std::string_view text) {
     Fields in(text);
     for (int k = 0; k < kSquadSize && in.MoreToRead(); ++k) {
         Player read = lg.players[k];  // a refused record stores nothing of itself
-        if (!ReadPlayer(in, read)) return Damaged("velmo.dat", "player", k);
+        if (!ReadPlayer(in, read)) return Damaged(kSquadFile, "player", k);
         const std::string fault = PlayerFault(lg, k, read);
-        if (!fault.empty()) return Damaged("velmo.dat", "player", k, fault);
+        if (!fault.empty()) return Damaged(kSquadFile, "player", k, fault);
         lg.players[k] = read;
     }
     lg.Velmo.id = kHumanId;
@@ -162,9 +162,9 @@ LoadStatus ReadAllTeams(League& lg, std::string_view text) {
     int k = 0;
     for (; k < kComputerTeams && in.MoreToRead(); ++k) {
         Team read = lg.squadra[k];
-        if (!ReadTeam(in, read)) return Damaged("teams.dat", "team", k);
+        if (!ReadTeam(in, read)) return Damaged(kLeagueFile, "team", k);
         const std::string fault = ClubFault(lg, k, read);
-        if (!fault.empty()) return Damaged("teams.dat", "team", k, fault);
+        if (!fault.empty()) return Damaged(kLeagueFile, "team", k, fault);
         Team& t = lg.squadra[k];
         t = read;
         // Three draws per team, before the next team is read.
@@ -172,7 +172,7 @@ LoadStatus ReadAllTeams(League& lg, std::string_view text) {
         ZeroCounters(t);
     }
     const std::string fault = ClubCountFault(k);
-    if (!fault.empty()) return Damaged("teams.dat", "team", k, fault);
+    if (!fault.empty()) return Damaged(kLeagueFile, "team", k, fault);
     return {};
 }
 
@@ -181,32 +181,32 @@ LoadStatus ReadCalendario(League& lg, std::string_view text) {
     int k = 0;
     for (; k < kMatchdays && in.MoreToRead(); ++k) {
         Matchday read = lg.giornata[k];
-        if (!ReadMatchday(in, read)) return Damaged("calendario.dat", "matchday", k);
+        if (!ReadMatchday(in, read)) return Damaged(kFixtureFile, "matchday", k);
         const std::string fault = MatchdayFault(lg, read);
-        if (!fault.empty()) return Damaged("calendario.dat", "matchday", k, fault);
+        if (!fault.empty()) return Damaged(kFixtureFile, "matchday", k, fault);
         lg.giornata[k] = read;
     }
     lg.ngiornate = k;
     const std::string fault = MatchdayCountFault(k);
-    if (!fault.empty()) return Damaged("calendario.dat", "matchday", k, fault);
+    if (!fault.empty()) return Damaged(kFixtureFile, "matchday", k, fault);
     return {};
 }
 
 LoadStatus LoadVelmoTeam(League& lg, const std::string& folder) {
     std::string text;
-    if (!ReadDataFile(folder, "velmo.dat", text)) return Missing("velmo.dat");
+    if (!ReadDataFile(folder, kSquadFile, text)) return Missing(kSquadFile);
     return ReadVelmoTeam(lg, text);
 }
 
 LoadStatus LoadAllTeams(League& lg, const std::string& folder) {
     std::string text;
-    if (!ReadDataFile(folder, "teams.dat", text)) return Missing("teams.dat");
+    if (!ReadDataFile(folder, kLeagueFile, text)) return Missing(kLeagueFile);
     return ReadAllTeams(lg, text);
 }
 
 LoadStatus LoadCalendario(League& lg, const std::string& folder) {
     std::string text;
-    if (!ReadDataFile(folder, "calendario.dat", text)) return Missing("calendario.dat");
+    if (!ReadDataFile(folder, kFixtureFile, text)) return Missing(kFixtureFile);
     return ReadCalendario(lg, text);
 }
 
@@ -237,4 +237,12 @@ int FindPlayer(const League& lg, int number, char* surname) {
         }
     }
     return 0;
+}
+
+LoadStatus FindDataFiles(const std::string& folder) {
+    std::string text;
+    for (const char* file : {kSquadFile, kLeagueFile, kFixtureFile}) {
+        if (!ReadDataFile(folder, file, text)) return Missing(file);
+    }
+    return {};
 }

@@ -13,6 +13,11 @@
 #include "data/league.h"
 #include "data/promises.h"
 
+// The three data files, read in this order.
+inline const char* const kSquadFile = "velmo.dat";
+inline const char* const kLeagueFile = "teams.dat";
+inline const char* const kFixtureFile = "calendario.dat";
+
 struct LoadStatus {
     bool ok = true;
     std::string message;  // what the player is told when !ok
@@ -41,3 +46,7 @@ int FindPlayer(const League& lg, int number, char* surname);
 
 // Limits a rating to 1..30.
 int LimitRating(int value);
+
+// The first of the three data files in `folder` that cannot be read, with the
+// loaders' own message; ok when all three can. Nothing is loaded.
+LoadStatus FindDataFiles(const std::string& folder);

@@ -11,6 +11,7 @@
 
 #include "app/clock.h"
 #include "app/screens.h"
+#include "app/sound.h"
 #include "app/ui.h"
 #include "match/match.h"
 #include "match/strength.h"
@@ -324,7 +325,7 @@ void RefreshHumanPanel() {
 
 void StopChant() {
     if (current.chant == nullptr) return;
-    stop_sample(current.chant);
+    StopLooping(current.chant);
     destroy_sample(current.chant);
     current.chant = nullptr;
 }
@@ -336,7 +337,7 @@ void KickOffNow() {
     current.kickoff_time = elapsed_seconds;
     current.kicked_off = true;
     current.chant = load_sample(kChantFiles[current.run.chant]);
-    if (current.chant != nullptr) play_sample(current.chant, 255, 128, 1000, 1);
+    if (current.chant != nullptr) PlayLooping(current.chant);
 }
 
 // Every pass of the match dialog: at most one play, for a clock value not

@@ -49,6 +49,11 @@ struct RecordStatus {
     bool recorded = false;  // a line was added
     std::string message;   // when !ok: what the player is told
 };
-// Records the finished season in `lg` in the history file at `path`.
+// Records the finished season in `lg` in the history file at `path`: a new
+// line numbered after the last one, unless the last one is the same season.
+// The folder of `path` (the player's own, when no game was saved yet) and
+// any missing parent are made, readable by their owner only, when a line is
+// to be written. A damaged file is left as it is and the status says so, as
+// it does when the file cannot be written.
 RecordStatus RecordSeason(const League& lg, const std::string& path,
                           const FileCalls& calls = SystemFileCalls());

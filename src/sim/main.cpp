@@ -2,12 +2,11 @@
 // window, as a player would who marks a line-up once, may restore a saved
 // game, and moves the slider or substitutes only at the moments --event names.
 //
-//   velmo-sim [--data DIR] [--seed N] [--matchdays K] [--starters ROWS]
-//             [--subs ROWS] [--tactic T] [--recheck] [--save FILE]
-//             [--load FILE] [--event MATCH:CLOCK:KIND:ARG]...
+// With --seasons, every season end is the season-end screen's: the final
+// table printed, the season recorded (--history), then the new league read
+// from the data files; a restored finished season is such an end too.
 //
-// Exit status: 0 success; 1 a missing or damaged data file, an unplayable
-// line-up or a save that cannot be written; 2 bad arguments.
+// velmo-sim --help tells its options and exit statuses.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -21,14 +20,16 @@
 #include "lineup/lineup.h"
 #include "match/match.h"
 #include "season/calendar.h"
+#include "season/history.h"
+#include "season/new_league.h"
 #include "season/opponent.h"
 #include "season/standings.h"
+#include "season/story.h"
 #include "sim/options.h"
 
 namespace {
 
 constexpr int kExitFailure = 1;
-constexpr int kExitUsage = 2;
 
 // One message per line, its own line breaks written as spaces.
 void Report(const std::string& message) {
@@ -116,15 +117,84 @@ bool RestoreSavedGame(League& lg, const std::string& path) {
     return true;
 }
 
+// The run's progress: the line-up marks, the slider and the matches played.
+struct Run {
+    const SimOptions& options;
+    LineupMarks marks;
+    int tactic = 0;
+    int matches = 0;  // this run's matches, as --event counts them
+};
+
+// Up to `count` matchdays, or to the season's end, as "&Match" plays them.
+bool PlayMatchdays(League& lg, Run& run, int count) {
+    for (int played = 0; played < count && !SeasonOver(lg); ++played) {
+        if (run.options.recheck) CheckLineup(lg, run.marks);
+        if (!CanKickOff(lg)) {
+            Report("Before playing you have to select your players!");
+            return false;
+        }
+        PlayMatch(lg, ++run.matches, run.options.events, run.tactic);
+        PrintMatchday(lg, lg.matchday - 1);
+        PrepareOpponent(lg);
+    }
+    return true;
+}
+
+// A finished season recorded in the history, when the run keeps one.
+bool RecordHistory(const League& lg, const std::string& history) {
+    if (history.empty()) return true;
+    const RecordStatus status = RecordSeason(lg, history);
+    if (!status.ok) Report(status.message);
+    return status.ok;
+}
+
+// "&New League": the data files read again, the first opponent prepared.
+bool NewLeague(League& lg, const std::string& data) {
+    const LoadStatus status = StartNewLeague(lg, data);
+    if (!status.ok) Report(status.message);
+    if (status.ok) PrepareOpponent(lg);
+    return status.ok;
+}
+
+// The season end of the window: the final table shown and the season recorded.
+bool EndSeason(League& lg, const std::string& history) {
+    PrintStandings(lg);
+    return RecordHistory(lg, history);
+}
+
+// --seasons N: a restored finished season ends first; then N seasons, the
+// first of them the restored one when it has matchdays left.
+bool PlaySeasons(League& lg, Run& run) {
+    const SimOptions& options = run.options;
+    if (SeasonOver(lg) && !(EndSeason(lg, options.history) && NewLeague(lg, options.data))) return false;
+    for (int season = 1; season <= options.seasons; ++season) {
+        if (season > 1 && !NewLeague(lg, options.data)) return false;
+        if (!PlayMatchdays(lg, run, INT_MAX) || !EndSeason(lg, options.history)) return false;
+    }
+    return true;
+}
+
+// The matchdays asked for, then the table; a season that ended is recorded.
+bool PlayOneSeason(League& lg, Run& run) {
+    if (!PlayMatchdays(lg, run, run.options.matchdays)) return false;
+    PrintStandings(lg);
+    return !SeasonOver(lg) || RecordHistory(lg, run.options.history);
+}
+
+// Positions: and Form:, one line each, for the matchdays of the season played so far.
+void PrintStory(const League& lg) {
+    const SeasonStory story = TellSeason(lg);
+    std::string positions = "Positions:", form = "Form:";
+    for (int position : story.positions) positions += " " + std::to_string(position);
+    for (const HumanResult& result : story.results) form += std::string(" ") + result.outcome;
+    std::printf("%s\n%s\n", positions.c_str(), form.c_str());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    SimOptions options;
-    std::string error;
-    if (!ParseSimOptions(argc, argv, options, error)) {
-        std::fprintf(stderr, "velmo-sim: %s\n%s", error.c_str(), kSimUsage);
-        return kExitUsage;
-    }
+    const SimOptions options = ParseSimOptions(argc, argv);
+    if (options.action != SimAction::Run) return AnswerSimCommandLine(options);
 
     std::srand(options.has_seed ? options.seed : static_cast<unsigned>(std::time(nullptr)));
     auto lg = std::make_unique<League>();
@@ -136,20 +206,11 @@ int main(int argc, char** argv) {
     PrepareOpponent(*lg);
     if (!options.load.empty() && !RestoreSavedGame(*lg, options.load)) return kExitFailure;
 
-    LineupMarks marks = options.marks;
-    CheckLineup(*lg, marks);
-    int tactic = options.tactic;
-    for (int played = 0; played < options.matchdays && !SeasonOver(*lg); ++played) {
-        if (options.recheck) CheckLineup(*lg, marks);
-        if (!CanKickOff(*lg)) {
-            Report("Before playing you have to select your players!");
-            return kExitFailure;
-        }
-        PlayMatch(*lg, played + 1, options.events, tactic);
-        PrintMatchday(*lg, lg->matchday - 1);
-        PrepareOpponent(*lg);
-    }
-    PrintStandings(*lg);
+    Run run{options, options.marks, options.tactic};
+    CheckLineup(*lg, run.marks);
+    const bool played = options.seasons > 0 ? PlaySeasons(*lg, run) : PlayOneSeason(*lg, run);
+    if (!played) return kExitFailure;
+    if (options.story) PrintStory(*lg);
 
     if (!options.save.empty()) {
         SaveStatus saved = SaveGame(*lg, options.save);

@@ -1,4 +1,4 @@
-// velmo-sim's command line.
+// velmo-sim's command line, read by getopt_long.
 #pragma once
 
 #include <climits>
@@ -16,11 +16,19 @@ struct SimEvent {
     int arg = 0;      // starter slot 0..10, bench slot 0..5, or tactic -5..5
 };
 
+enum class SimAction { Run, ShowHelp, ShowVersion, Refuse };
+
 struct SimOptions {
+    SimAction action = SimAction::Run;
+    std::string error;          // why the command line was refused; "" when getopt said it
     std::string data;           // folder of the three data files
     bool has_seed = false;
     unsigned seed = 0;
     int matchdays = INT_MAX;    // until the season is over
+    bool has_matchdays = false; // --matchdays given
+    int seasons = 0;            // whole seasons, each end followed by a new league; 0: the one season
+    std::string history;        // season history recording every finished season, "" for none
+    bool story = false;         // positions and form printed after the run
     LineupMarks marks;          // starters 0..10 and substitutes 11..16 by default
     int tactic = 0;             // the slider's value minus 5
     bool recheck = false;       // the line-up check again before each match
@@ -29,9 +37,11 @@ struct SimOptions {
     std::vector<SimEvent> events;  // in command-line order
 };
 
-extern const char* const kSimUsage;
+// Refuses an unknown option, a missing or malformed value, a row outside
+// 0..21 or in both lists, a tactic outside -5..5, a malformed event, seasons
+// below 1 or given with matchdays, or an argument that is no option.
+SimOptions ParseSimOptions(int argc, char** argv);
 
-// False with a reason for an unknown option, a missing or malformed value,
-// a row outside 0..21 or in both lists, a tactic outside -5..5, or a
-// malformed event.
-bool ParseSimOptions(int argc, char** argv, SimOptions& options, std::string& error);
+// Prints the help or the version on standard output, or the refusal and the
+// usage on standard error; returns the exit status (0, 0 or 2).
+int AnswerSimCommandLine(const SimOptions& options);

@@ -10,7 +10,7 @@ from match_helpers import (BENCH, FAKETIME, STARTERS, in_button, mark_lineup, ma
 from velmo_driver import DARK_BLUE, DARK_RED, REPO, UNKNOWN, WHITE, Game, check, marked, run_cases  # noqa: E402
 
 # The human club's first two fixtures in game/calendario.dat.
-MATCHDAY_1, MATCHDAY_2 = (1, "in casa", "ARDENZIO"), (2, "in trasferta", "BRUSCAGLIA")
+MATCHDAY_1, MATCHDAY_2 = (1, "in casa", "ARDENZIO"), (2, "in trasferta", "BRUSAGLIA")
 
 
 def short_calendar(matchdays):  # the shipped fixture file cut to its first matchdays, 11 lines each

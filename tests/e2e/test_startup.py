@@ -45,6 +45,8 @@ def test_data_file_failures_are_shown_then_end(display, build):
         with Game(display, build, **setup) as game:
             game.wait_intro()
             check(game.ask(intro_key) == message, f"the message {message}")
+            with open(game.folder + ".log") as log:  # the game's standard output and error
+                check(f"velmo: {' '.join(message)}\n" in log.read(), "the terminal has it at once, on one line")
             game.screenshot("message_" + message[0].split("'")[1].replace(".", "_"))
             check(game.settled().box_lines() == message, "the intro's key leaves it to be read")
             game.hold_key(dismiss)

@@ -14,6 +14,13 @@ PICTURES = ["intro.jpg", "bk0.jpg", "bkmatch.jpg", "bkout.jpg", "bkinfo.jpg", "b
 SAMPLES = ["quandosaremo.wav", "chinonsalta.wav", "forzavelmo1.wav", "forzavelmo2.wav",
            "velmo.wav", "orvenarossoblu.wav"]
 results = {"passed": 0, "failed": 0}
+# 8-pixel characters a fixture line may hold in each results box before Allegro's d_textbox_proc
+# wraps it, measured under Xvfb with names of known lengths: lines of 27 and 29 characters stay
+# whole, 28 and 30 wrap. The text starts 4 pixels inside the frame and keeps a margin before the
+# right edge, so 225 pixels hold 27 characters and 240 hold 29. The ten fixtures and their empty
+# lines are just the 20 rows a 170-pixel box shows: the scroll bar, which narrows the text by
+# at least two more characters, comes only with a wrapped line.
+FIXTURE_LINE_CHARS = {"season-end results, 225 wide": 27, "calendar, 240 wide": 29}
 
 
 def check(condition, what):
@@ -54,6 +61,13 @@ def test_squad_and_clubs():
     for name in (c[1] for c in clubs):
         # The season-end table gives a name a 105-pixel box beside a scroll bar: ten characters.
         check(0 < len(name) <= 10 and name != "VELMO", f"club name {name!r}")
+    names = {int(c[0]): c[1] for c in clubs} | {19: "VELMO"}
+    with open(os.path.join(GAME, "calendario.dat")) as f:
+        days = parse_calendar(f.read(), 20)
+    lines = [f"{names[h]}  {names[a]}  9 - 9" for _, day in days for h, a in day]
+    for box, chars in FIXTURE_LINE_CHARS.items():
+        check(all(len(line) <= chars for line in lines),
+              f"{box}: fixtures wrap {[line for line in lines if len(line) > chars]}")
     for badge in [c[2] for c in clubs] + ["velmo.bmp"]:
         with open(os.path.join(MEDIA, "badge", badge), "rb") as f:
             head = f.read(30)  # signature, then width, height, planes and bits per pixel at 18

@@ -2,6 +2,7 @@
 """velmo-sim's command line: arguments, exit statuses, outputs and saved files."""
 import argparse
 import os
+import re
 import subprocess
 import sys
 import tempfile
@@ -43,23 +44,56 @@ BAD_EVENTS = ["1:0:out", "0:1:out:1", "1:-1:out:1", "1:1:out:11", "1:1:in:6", "1
               "1:1:tactic:-6", "1:1:sub:1", "x:1:out:1", "1:1:out:1:2", "1:1.5:out:1", "1:1:OUT:1", ""]
 
 
-def test_refusals(tmp):
-    for args in (["--bogus"], ["--starters", "0,1,22"], ["--subs", "22"], ["--starters", "0,2", "--subs", "2,3"],
-                 ["--tactic", "6"], ["--seed"], ["--seed", "abc"], ["--seed", "4294967296"], ["--seed", "-1"],
-                 ["--starters", "1,,2"], ["--load"], *(["--event", e] for e in BAD_EVENTS)):
+REFUSALS = [  # arguments, the line before the usage
+    (["--bogus"], "velmo-sim: unrecognized option '--bogus'"),
+    (["--seed"], "velmo-sim: option '--seed' requires an argument"),
+    (["-e"], "velmo-sim: option requires an argument -- 'e'"),
+    (["-x"], "velmo-sim: invalid option -- 'x'"),
+    (["saved.dat"], "velmo-sim: unexpected argument 'saved.dat'"),
+    *(([option, rows], f"velmo-sim: '{rows}' is not a list of squad rows 0..21")
+      for option, rows in (("--starters", "0,1,22"), ("--subs", "22"), ("--starters", "1,,2"))),
+    (["--starters", "0,2", "--subs", "2,3"], "velmo-sim: row 2 is both a starter and a substitute"),
+    (["--tactic", "6"], "velmo-sim: the tactic must be a whole number from -5 to 5"),
+    (["-m", "-1"], "velmo-sim: the matchdays must be a whole number, 0 or more"),
+    (["--seasons", "0"], "velmo-sim: the seasons must be a whole number, 1 or more"),
+    (["--seasons", "2", "-m", "3"], "velmo-sim: --seasons and --matchdays exclude each other"),
+    *((["--seed", seed], "velmo-sim: the seed must be a whole number from 0 to 4294967295")
+      for seed in ("abc", "4294967296", "-1")),
+    *((["--event", e], f"velmo-sim: '{e}' is not an event MATCH:CLOCK:KIND:ARG") for e in BAD_EVENTS),
+]
+
+
+def test_command_line():
+    """Help and version on standard output; a refusal names what is wrong, then the usage, on standard error."""
+    helps = [sim(h) for h in ("--help", "-h")]
+    usage = helps[0][1].split("\n\n")[0] + "\n"
+    check("the usage heads the help", usage.startswith("usage: velmo-sim [-d DIR] ") and "\n       velmo-sim -h | -V\n"
+          in usage, usage)
+    options = ("-d, --data=", "--seed=", "-m, --matchdays=", "--starters=", "--subs=", "--tactic=", "--recheck",
+               "--save=", "--load=", "-e, --event=", "-h, --help", "-V, --version", "--seasons=", "--history=",
+               "--story")
+    for code, out, err in helps:
+        check("the help tells every option", code == 0 and err == "" and all(o in out for o in options), out)
+    for v in ("--version", "-V"):
+        check(f"{v}", sim(v) == (0, f"velmo-sim {VERSION}\n", ""))
+    for args, why in REFUSALS:
         code, out, err = sim(*args)
-        check(f"bad arguments {args}", code == 2 and "usage: velmo-sim" in err and out == "", err)
+        check(f"refused: {args}", code == 2 and out == "" and err == why + "\n" + usage, err)
+
+
+def test_refusals(tmp):
     for seed in ("2147483648", "4294967295"):  # the whole unsigned range seeds rand()
         code, out, err = sim("--seed", seed, "--matchdays", "1")
         check(f"seed {seed} accepted", code == 0 and out.count("Match Day") == 1, err)
     code, _, err = sim("--data", tmp)
-    check("a missing data file", code == 1 and "Impossible to find file 'velmo.dat'!" in err, err)
+    check("a missing data file", code == 1 and err == "Impossible to find file 'velmo.dat'!\n", err)
     code, out, err = sim("--seed", "3", "--starters", "0,1,2,3")
     check("an unplayable line-up", code == 1 and err.splitlines() == [
         "You have to add more players: football needs 11 players per side! :)",
         "Before playing you have to select your players!"] and "Match Day" not in out, err)
     code, _, err = sim("--seed", "1", "--matchdays", "1", "--save", os.path.join(tmp, "no", "s.dat"))
-    check("a save that cannot be written", code == 1 and err.strip() != "", err)
+    check("a save that cannot be written", code == 1 and err.splitlines()[-1:] == [
+        f"The game could not be saved.  Check that {tmp}/no can be written and the disk is not full."], err)
 
 
 def odd_league_folder(tmp, change):
@@ -102,8 +136,9 @@ def test_load(tmp):
           and out.count("Match Day") == 2 and saved_lines(again)[0] == "7 ")
     sim("--seed", "13", "--save", season)
     code, out, _ = sim("--seed", "12", "--load", season, "--matchdays", "3")
-    check("a finished season plays nothing", code == 0 and "Match Day" not in out
-          and out.splitlines() == [line for line in out.splitlines() if line.split()[2] == "38"])
+    table = out.splitlines()
+    check("a finished season plays nothing", code == 0 and len(table) == 20
+          and all(line.split()[2] == "38" for line in table), out)
     for text, message in ((None, "There are no saved games to restore!"),
                           ("39 \n", "The saved game is damaged and was not loaded.")):
         path = os.path.join(tmp, "bad.dat")
@@ -145,8 +180,9 @@ def test_seasons(tmp):
     check("a save before the first match: 21 lines", saved_lines(saved)[0] == "0 " and
           len(saved_lines(saved)) == 21 and "Match Day" not in out)
     code, out, _ = sim("--data", short_fixture_folder(tmp, 2), "--seed", "9", "--save", saved)
-    check("a two-matchday fixture file ends after two",
-          out.count("Match Day") == 2 and len(saved_lines(saved)) == 1 + 20 + 22)
+    table = out.splitlines()[-20:]
+    check("a two-matchday fixture file ends after two", code == 0 and out.count("Match Day") == 2
+          and all(line.split()[2] == "2" for line in table) and len(saved_lines(saved)) == 1 + 20 + 22, out)
 
 
 # Whole seasons of the shipped data, checked byte for byte. The expected files
@@ -267,12 +303,126 @@ def test_taken_off_stays_off():
           "No more substitutions left!\n", err)
 
 
+HUMAN = 19  # the human club's identifier, last in slot order
+
+
+def league_slots(data=GAME):
+    """Each club identifier's slot: the league file's order, the human club last."""
+    with open(os.path.join(data, "teams.dat")) as f:
+        lines = [line for line in f.read().split("\n") if line.strip()]
+    slots = {int(lines[i].split()[0]): i // 5 for i in range(0, len(lines), 5)}
+    slots[HUMAN] = 19
+    return slots
+
+
+def story_of_save(path, data=GAME):
+    """Positions and form recomputed from a saved game's matchday blocks alone: 3 points a win, 1 a draw;
+    the table ordered by points, then goal difference, then slot."""
+    lines, slots = saved_lines(path), league_slots(data)
+    points, difference = dict.fromkeys(slots, 0), dict.fromkeys(slots, 0)
+    positions, form = [], []
+    for day in range(int(lines[0])):
+        for line in lines[22 + 11 * day:32 + 11 * day]:
+            home, away, home_goals, away_goals = map(int, line.split())
+            for club, scored, conceded in ((home, home_goals, away_goals), (away, away_goals, home_goals)):
+                difference[club] += scored - conceded
+                points[club] += 3 if scored > conceded else 1 if scored == conceded else 0
+                if club == HUMAN:
+                    form.append("W" if scored > conceded else "D" if scored == conceded else "L")
+        table = sorted(slots, key=lambda club: (-points[club], -difference[club], slots[club]))
+        positions.append(table.index(HUMAN) + 1)
+    return positions, form
+
+
+def story_lines(out):
+    lines = out.splitlines()
+    return lines[-2].split(), lines[-1].split()
+
+
+def tables(out):
+    """The tables of a run's output, each a list of rows [name, points, played, won, drawn, lost, for, against]."""
+    lines, found, i = out.splitlines(), [], 0
+    while i < len(lines):
+        if lines[i].startswith("Match Day "):
+            i += 11
+            continue
+        if not found or len(found[-1]) == 20:
+            found.append([])
+        found[-1].append([lines[i].split()[0]] + list(map(int, lines[i].split()[1:])))
+        i += 1
+    return found
+
+
+def test_story(tmp):
+    """--story against positions and form recomputed from the saved game, also after a load."""
+    saved = os.path.join(tmp, "story.dat")
+    for days in ("7", "38"):
+        code, out, err = sim("--seed", "3", *LINEUP, "--tactic", "2", "-m", days, "--story", "--save", saved)
+        positions, form = story_of_save(saved)
+        check(f"the story of {days} matchdays", code == 0 and story_lines(out) == (
+            ["Positions:"] + [str(p) for p in positions], ["Form:"] + form) and len(set(form)) == 3, out[-300:])
+        table = tables(out[:out.index("Positions:")])[0]
+        check(f"the last position is the table's after {days}",
+              [row[0] for row in table].index("VELMO") + 1 == positions[-1])
+    code, out, _ = sim("--seed", "9", "--load", saved, "-m", "0", "--story")
+    check("the same story after a load", code == 0 and story_lines(out) == (
+        ["Positions:"] + [str(p) for p in positions], ["Form:"] + form))
+    code, out, _ = sim("--seed", "9", "-m", "0", "--story")
+    check("no matchday, no story", code == 0 and out.splitlines()[-2:] == ["Positions:", "Form:"], out)
+
+
+def history_line(number, table):
+    """A season's history line from its final table, as the season-end screen shows it."""
+    position = [row[0] for row in table].index("VELMO") + 1
+    _, points, _, won, drawn, lost, scored, conceded = table[position - 1]
+    return f"{number} {position} {points} {won} {drawn} {lost} {scored} {conceded} {table[0][0]}"
+
+
+def test_seasons_and_history(tmp):
+    """--seasons 2 --history: a line per season end from its table; a finished season loaded again is not
+    recorded twice; loaded with --seasons 1 it is a season end of its own before the season played."""
+    history, saved = os.path.join(tmp, "history.dat"), os.path.join(tmp, "two.dat")
+    code, out, err = sim("--seed", "3", *LINEUP, "--tactic", "2", "--seasons", "2", "--history", history,
+                         "--save", saved)
+    found = tables(out)
+    check("two whole seasons, each from zero", code == 0 and out.count("Match Day ") == 76 and len(found) == 2
+          and all(row[2] == 38 and row[3] + row[4] + row[5] == 38 for table in found for row in table), err)
+    check("a history line per season", saved_lines(history) == [history_line(1, found[0]), history_line(2, found[1])])
+    check("--save keeps the second finished season", saved_lines(saved)[0] == "38 " and
+          [line.split()[:7] for line in saved_lines(saved)[1:21]]
+          == [[row[0]] + list(map(str, row[1:2] + row[3:])) for row in found[1]])
+    code, out, _ = sim("--seed", "4", "--load", saved, "--history", history)
+    check("a finished season loaded again is not recorded again", code == 0 and "Match Day" not in out
+          and len(saved_lines(history)) == 2)
+    code, out, _ = sim("--seed", "4", "--load", saved, "--history", history, "--seasons", "1")
+    found = tables(out)
+    check("a loaded finished season ends, then one season is played", code == 0 and out.count("Match Day ") == 38
+          and len(found) == 2 and saved_lines(history)[2:] == [history_line(3, found[1])], out[-200:])
+
+    damaged = os.path.join(tmp, "damaged.dat")
+    short = short_fixture_folder(tmp, 2)
+    for text in (b"1 4 4 1 1 1 5 5\n", b"1 4 4 1 1 1 5 5 Valle\r\n2 x"):
+        with open(damaged, "wb") as f:
+            f.write(text)
+        code, out, err = sim("--data", short, "--seed", "3", *LINEUP, "--seasons", "2", "--history", damaged,
+                             "--save", saved + "3")
+        with open(damaged, "rb") as f:
+            kept = f.read()
+        check(f"a damaged history {text!r} left as it is", code == 1 and kept == text and out.count("Match Day") == 2
+              and err == f"The season could not be recorded.  The season history {damaged}  is damaged: it was left as it is.\n"
+              and not os.path.exists(saved + "3"), err)
+
+
 def main():
-    global SIM
+    global SIM, VERSION
     parser = argparse.ArgumentParser()
     parser.add_argument("--build", required=True)
-    SIM = os.path.join(os.path.abspath(parser.parse_args().build), "velmo-sim")
+    build = os.path.abspath(parser.parse_args().build)
+    SIM = os.path.join(build, "velmo-sim")
+    with open(os.path.join(build, "CMakeCache.txt")) as f:
+        VERSION = re.search(r"^CMAKE_PROJECT_VERSION:\w+=(.+)$", f.read(), re.M).group(1)
     with tempfile.TemporaryDirectory() as tmp:
+        test_command_line()
         test_refusals(tmp)
         test_load(tmp)
         test_odd_leagues_refused_at_start_up(tmp)
@@ -283,6 +433,8 @@ def main():
         test_fixture_files_that_hold_no_season(tmp)
         test_damaged_saves_refused(tmp)
         test_taken_off_stays_off()
+        test_story(tmp)
+        test_seasons_and_history(tmp)
     print(f"{RESULTS['passed']} passed, {RESULTS['failed']} failed")
     return 1 if RESULTS["failed"] else 0
 
