@@ -156,7 +156,8 @@ void DrawChart(const Sheet& s, const SeasonStory& story, int matchdays) {
     Plate(s, kChartPlate);
     Text(s, "Position after each matchday", kChartPlate.x + kPadding, kChartPlate.y + 8, DarkRed());
     if (story.played == 0) {
-        const std::string none(kNoMatchdayPlayed, std::string(kNoMatchdayPlayed).find('\n'));
+        std::string none = kNoMatchdayPlayed;
+        none.erase(none.find('\n'));  // the results box's line break
         TextCentre(s, none, kChartPlate.x + kChartPlate.w / 2, ChartY(10), DarkBlue());
         return;
     }
@@ -243,8 +244,10 @@ void DrawFigures(const Sheet& s, const SeasonStory& story) {
 // ---- Past seasons --------------------------------------------------------------
 
 // The columns of the seasons' list: right edges of the numbers, then the champion.
-constexpr int kSeasonColumns[] = {96, 136, 176, 208, 240, 272, 330};
-constexpr int kChampionColumn = 346;
+// Each text starts a whole number of characters from the plate's text, so a
+// row reads as one line.
+constexpr int kSeasonColumns[] = {96, 136, 176, 208, 240, 272, 328};
+constexpr int kChampionColumn = 344;
 
 void DrawSeasonRow(const Sheet& s, const std::vector<std::string>& cells, int y, int colour) {
     for (size_t i = 0; i < cells.size() - 1; ++i) TextRight(s, cells[i], kSeasonColumns[i], y, colour);

@@ -109,10 +109,19 @@ def open_season_end(game, saved, results):
     game.screenshot(f"season_end_{saved[6:-4]}")
 
 
-def leave_season_end(game, way_out):
-    """Any way out starts a new league: matchday 0 and every counter 0."""
-    check(message(game, way_out) == RESTORED, "the load's message follows")
+def leave_season_end(game, way_out, kept=True):
+    """Any way out starts a new league: matchday 0 and every counter 0. A season the history could not
+    keep is reported first."""
+    lines = message(game, way_out)
+    if not kept:
+        check("damaged" in " ".join(lines), f"the season not kept: {lines}")
+        lines = game.dismiss_box()
+    check(lines == RESTORED, "the load's message follows")
     check(saves_as(game, "start_expected.dat"), f"{way_out}: a new league")
+
+
+def history(game):
+    return pathlib.Path(game.path("history.dat")).read_text()
 
 
 def test_saved_games_and_screens(display, build):
@@ -143,10 +152,14 @@ def test_saved_games_and_screens(display, build):
         check(lines_at(game, FINAL_NAMES, 3, WHITE, 10) == ["Team", "ZUCCARIA", "VELMO"]
               and lines_at(game, FINAL_NUMBERS, 2, WHITE)[1] == "13  38  4  1   0   9    2", "table")
         leave_season_end(game, "n")
+        check(history(game) == "1 2 13 4 1 0 10 3 ZUCCARIA\n", "the season kept: Velmo second, on slot order")
         for picture in ("bk0.jpg", "bkinfo.jpg", "bkfinal.jpg"):  # each screen loads its own
             os.remove(game.path("media/" + picture))
+        damaged = history(game) + "2 1 13\n"
+        pathlib.Path(game.path("history.dat")).write_text(damaged)
         open_season_end(game, "saved_short.dat", ["GIUNCARO  VELMO  1 - 1"])  # next record empty
-        leave_season_end(game, "Escape")
+        leave_season_end(game, "Escape", kept=False)
+        check(history(game) == damaged, "a damaged history is left as it is")
         for key, origin, text in (("t", STANDINGS_NAMES, "Team"),
                                   ("c", CALENDAR_HEADING, "Match Day 1"), ("a", ABOUT, "VELMO")):
             open_at(game, key, origin, text)  # on a plain background
@@ -216,7 +229,7 @@ def test_history_after_a_load(display, build):
         check(lines_at(game, SEASONS, 1, DARK_RED, 50)[0] == "The season history is damaged and is not shown.",
               "a damaged history is not shown")
         close_to(game, main)
-        check(pathlib.Path(game.path("history.dat")).read_text() == damaged, "and is left as it was")
+        check(history(game) == damaged, "and is left as it was")
 
 
 if __name__ == "__main__":
