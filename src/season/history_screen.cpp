@@ -246,8 +246,8 @@ void DrawFigures(const Sheet& s, const SeasonStory& story) {
 // The columns of the seasons' list: right edges of the numbers, then the champion.
 // Each text starts a whole number of characters from the plate's text, so a
 // row reads as one line.
-constexpr int kSeasonColumns[] = {96, 136, 176, 208, 240, 272, 328};
-constexpr int kChampionColumn = 344;
+constexpr int kSeasonColumns[] = {96, 136, 176, 208, 240, 272, 344};
+constexpr int kChampionColumn = 360;
 
 void DrawSeasonRow(const Sheet& s, const std::vector<std::string>& cells, int y, int colour) {
     for (size_t i = 0; i < cells.size() - 1; ++i) TextRight(s, cells[i], kSeasonColumns[i], y, colour);
