@@ -23,7 +23,8 @@ struct SeasonStory {
     std::vector<int> positions;         // the human club's position, 1..20, after matchday 1..played
     int leader_slot = -1;               // the club that leads the table now; -1 before the first matchday
     std::vector<int> leader_positions;  // its position after each matchday
-    std::vector<HumanResult> results;   // the human club's match of each matchday played
+    std::vector<HumanResult> results;   // the human club's match of each matchday played (every
+                                        // matchday holds one: the fixture file's promise)
 };
 
 // Positions follow the standings' own order (points, goal difference, slot)

@@ -12,7 +12,7 @@
 set -u
 BUILD=$1 MODE=$2 AMOUNT=$3
 HERE=$(cd "$(dirname "$0")" && pwd)
-TARGETS="squad league fixture savegame roundtrip"
+TARGETS="squad league fixture savegame roundtrip history"
 failed=0
 
 max_len() {

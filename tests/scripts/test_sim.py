@@ -303,6 +303,21 @@ def test_taken_off_stays_off():
           "No more substitutions left!\n", err)
 
 
+def test_substitution_goldens(tmp):
+    """Players coming back after they were taken off, in the same match or a later one, and Outs left
+    pending by refused Ins: saved games and messages written by the independent model of the rules."""
+    folder = os.path.join(GOLDEN, "..", "substitutions")
+    for name in sorted(f[:-5] for f in os.listdir(folder) if f.endswith(".args")):
+        with open(os.path.join(folder, name + ".args")) as f:
+            args = [GAME if arg == "GAME" else arg for arg in f.read().split()]
+        with open(os.path.join(folder, name + ".err")) as f:
+            expected_err = f.read()
+        saved = os.path.join(tmp, name + ".dat")
+        code, _, err = sim(*args, "--save", saved)
+        check(f"substitutions: {name}", code == 0 and err == expected_err
+              and saved_lines(saved) == golden_lines(os.path.join("..", "substitutions", name + ".dat")), err)
+
+
 HUMAN = 19  # the human club's identifier, last in slot order
 
 
@@ -435,6 +450,7 @@ def main():
         test_taken_off_stays_off()
         test_story(tmp)
         test_seasons_and_history(tmp)
+        test_substitution_goldens(tmp)
     print(f"{RESULTS['passed']} passed, {RESULTS['failed']} failed")
     return 1 if RESULTS["failed"] else 0
 
