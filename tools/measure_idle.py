@@ -4,8 +4,8 @@ prints figures, asserts nothing.
     /usr/bin/python3 tools/measure_idle.py --build BUILD_DIR [--seconds 10] [--runs 5] [--scale K]
 
 Under Xvfb, with the game's own data: the game's processor use (percent of one core) over SECONDS on
-the intro, the idle main screen, the "Are you sure?" question, an open message box and a running
-match (at most 40 s of it); then, over RUNS starts, the time from the key press that ends the intro
+the intro, the idle main screen, the History screen, the "Are you sure?" question, an open message box
+and a running match (at most 40 s of it); then, over RUNS starts, the time from the key press that ends the intro
 (sent through XTEST) to the first grab showing the main screen, an upper bound since a grab takes a
 few milliseconds (the slowest grab is printed). With --scale K the game runs enlarged K times on a
 display just as large.
@@ -18,7 +18,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "tests", "e2e"))
-from velmo_driver import Display, Game  # noqa: E402
+from velmo_driver import DARK_RED, Display, Game  # noqa: E402
 from Xlib import X  # noqa: E402  (velmo_driver has made it importable)
 from Xlib.ext import xtest  # noqa: E402
 
@@ -41,6 +41,11 @@ def idle_figures(display, build, seconds, args):
         game.hold_key("space")
         game.wait_main_screen()
         print(f"main screen           {cpu_percent(game, seconds):5.1f} %")
+        game.hold_key("h")
+        game.wait_for(lambda: game.grab().read_text(40, 48, 8, DARK_RED) == "Position", 10, "the History screen")
+        print(f"History screen        {cpu_percent(game, seconds):5.1f} %")
+        game.hold_key("c")
+        game.wait_main_screen()
         game.hold_key("e")
         game.box_lines()
         print(f"'Are you sure?'       {cpu_percent(game, seconds):5.1f} %")

@@ -5,12 +5,15 @@
 Marks a 4-4-2, plays the first match with one substitution, and writes
 match.png (mid-match), main.png (the main screen after the match, with the
 line-up and the next opponent), standings.png and calendar.png (the first
-matchday's results) into docs/. It drives the game with the window tests'
-helpers from tests/e2e and asserts only what it needs to go on.
+matchday's results) into docs/; then loads a season of 24 matchdays that
+velmo-sim played after four finished ones and writes history.png. It drives
+the game with the window tests' helpers from tests/e2e and asserts only what
+it needs to go on.
 """
 
 import argparse
 import os
+import subprocess
 import sys
 import time
 
@@ -71,6 +74,18 @@ def main():
             game.hold_key("i")  # back to the matchday just played
             time.sleep(0.5)
             shot(game, "calendar")
+            game.hold_key("c")
+            game.wait_main_screen()
+
+            sim = [os.path.join(args.build, "velmo-sim"), "--data", game.folder, "--tactic", "3",
+                   "--starters", ",".join(map(str, STARTERS)), "--subs", ",".join(map(str, BENCH))]
+            for run in (["--seed", "5", "--seasons", "4", "--history", game.path("history.dat")],
+                        ["--seed", "3", "--matchdays", "24", "--save", game.path("saved.dat")]):
+                subprocess.run(sim + run, check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            game.answer("l")
+            game.wait_main_screen()
+            open_screen(game, "h", "the History screen")
+            shot(game, "history")
             game.hold_key("c")
             game.wait_main_screen()
 

@@ -4,6 +4,7 @@
 
 #include "app/screens.h"
 #include "app/ui.h"
+#include "season/history.h"
 #include "season/new_league.h"
 #include "season/standings.h"
 
@@ -111,8 +112,11 @@ int showinfo() {
 
 // Opened by the main screen's redraw once the season is over: the final
 // table and the last matchday's results, then a new league whichever way the
-// screen is left (there is no way back to the finished season).
+// screen is left (there is no way back to the finished season). The season is
+// kept in the history as the screen opens; a season that could not be kept is
+// reported once the screen has closed, before the new league.
 void LastScreen() {
+    const RecordStatus recorded = RecordSeason(league, HistoryPath(game_folders));
     BITMAP* picture = LoadPicture("media/bkfinal.jpg", kPictureW, kPictureH, DarkBlue());
 
     last_dlg[kLastFrame].bg = DarkBlue();
@@ -134,5 +138,6 @@ void LastScreen() {
 
     last_dlg[kLastPicture].dp = nullptr;
     destroy_bitmap(picture);
+    if (!recorded.ok) ShowMessage(recorded.message);
     StartNewLeagueOnScreen();
 }

@@ -23,7 +23,8 @@ constexpr int kFirstStarterMark = 9;
 constexpr int kFirstSubMark = 31;
 constexpr int kLineupButton = 53;
 constexpr int kResetButton = 54;
-constexpr int kLastEntry = kResetButton;
+constexpr int kHistoryButton = 55;
+constexpr int kLastEntry = kHistoryButton;
 
 const char* const kFooter = "Velmo - (c) 2026 the Velmo team - a football manager";
 
@@ -90,9 +91,11 @@ DIALOG main_dlg[] = {
     {my_button_proc, 700,   6,  95, 32, 0, 0, 'u', D_EXIT,   0, 0, Txt("Team Line&Up"), nullptr,
      Callback(static_cast<int (*)()>(SetUpTeam))},
     {my_button_proc,  10, 540,  88, 20, 0, 0, 'r', D_EXIT,   0, 0, Txt("&Reset"),     nullptr, Callback(ClearMainDialog)},
+    // Added after the others, so that no entry changes its number.
+    {my_button_proc, 700, 404,  95, 32, 0, 0, 'h', D_EXIT,   0, 0, Txt("&History"),   nullptr, Callback(showhistory)},
     {nullptr,          0,   0,   0,  0, 0, 0, 0,   0,        0, 0, nullptr,           nullptr, nullptr},
 };
-static_assert(sizeof(main_dlg) / sizeof(main_dlg[0]) == 56, "the main dialog has 56 entries");
+static_assert(sizeof(main_dlg) / sizeof(main_dlg[0]) == 57, "the main dialog has 57 entries");
 
 namespace {
 
@@ -187,6 +190,8 @@ void setupDlg() {
     for (int i = 0; i < kLineupButton; ++i) main_dlg[i].fg = White();
     for (int i = 0; i <= 2; ++i) main_dlg[i].bg = DarkRed();
     for (int i = 3; i <= 5; ++i) main_dlg[i].bg = DarkBlue();
+    main_dlg[kHistoryButton].fg = White();  // drawn like "&Save", "&Load" and "&About"
+    main_dlg[kHistoryButton].bg = DarkBlue();
     main_dlg[kExitButton].fg = DarkBlue();
     main_dlg[kExitButton].bg = White();
     for (int i = 7; i <= 8; ++i) {

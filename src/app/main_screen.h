@@ -10,7 +10,7 @@
 // DisplayBackground replaces it. Lives for the whole program.
 extern BITMAP* sfondo;
 
-// The main screen's 56 dialog entries, the last one the end marker.
+// The main screen's 57 dialog entries, the last one the end marker.
 extern DIALOG main_dlg[];
 
 // The 44 marks of the squad list: column "T." and column "S." of each row.

@@ -19,6 +19,8 @@ int startmatch();
 // Standings and calendar (standings_screen.cpp, calendar_screen.cpp)
 int showclass();
 int showcal();
+// The season's story and the past seasons (history_screen.cpp)
+int showhistory();
 // Saved game (savegame_screen.cpp)
 int save();
 int load();

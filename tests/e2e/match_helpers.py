@@ -58,14 +58,21 @@ def wait_final_whistle(game):
     game.wait_for(lambda: minute(game.grab()) >= 90, 70, "the final whistle")
 
 
-def saved_by_sim(game, build, matchdays, starters=STARTERS, bench=BENCH):
-    """True when the game's saved.dat is what velmo-sim saves after `matchdays` matches with the same
-    data and marks, for the seed T or T + 1 (the game seeds rand() with the time after its start-up)."""
+def made_by_sim(game, build, name, *options, starters=STARTERS, bench=BENCH):
+    """True when the game's file `name` is the one velmo-sim writes with `options` (the last one takes the
+    file) with the same data and marks, for the seed T or T + 1 (the game seeds rand() with the time after
+    its start-up)."""
     for seed in (START, START + 1):
-        path = game.path(f"sim{seed}.dat")
+        path = game.path(f"sim{seed}-{name}")
         subprocess.run([os.path.join(build, "velmo-sim"), "--data", game.folder, "--seed", str(seed),
-                        "--matchdays", str(matchdays), "--starters", ",".join(map(str, starters)),
-                        "--subs", ",".join(map(str, bench)), "--save", path], check=True, stdout=subprocess.DEVNULL)
-        if filecmp.cmp(game.path("saved.dat"), path, shallow=False):
+                        "--starters", ",".join(map(str, starters)), "--subs", ",".join(map(str, bench)),
+                        *options, path], check=True, stdout=subprocess.DEVNULL)
+        if filecmp.cmp(game.path(name), path, shallow=False):
             return True
     return False
+
+
+def saved_by_sim(game, build, matchdays, starters=STARTERS, bench=BENCH):
+    """True when the game's saved.dat is what velmo-sim saves after `matchdays` matches."""
+    return made_by_sim(game, build, "saved.dat", "--matchdays", str(matchdays), "--save",
+                       starters=starters, bench=bench)

@@ -29,7 +29,7 @@ TEXTS = [  # x, y, text, colour, opaque background
 ] + [(x, 16 + 24 * r, text, WHITE, BLACK) for r, row in enumerate(ROWS) for x, text in zip(COLUMNS, row)]
 BUTTONS = [(label, 700, y, 95, 32, WHITE, bg) for label, y, bg in (  # label, x, y, w, h, text colour, background
     ("Match", 100, DARK_RED), ("Calendar", 150, DARK_RED), ("Standings", 200, DARK_RED),
-    ("Save", 254, DARK_BLUE), ("Load", 304, DARK_BLUE), ("About", 354, DARK_BLUE))] + [
+    ("Save", 254, DARK_BLUE), ("Load", 304, DARK_BLUE), ("About", 354, DARK_BLUE), ("History", 404, DARK_BLUE))] + [
     ("Exit", 700, 535, 95, 32, DARK_BLUE, WHITE), ("Team LineUp", 700, 6, 95, 32, DARK_BLUE, WHITE),
     ("Reset", 10, 540, 88, 20, DARK_BLUE, WHITE)]
 CLICKS = [  # the mark clicked, then every mark on the screen
