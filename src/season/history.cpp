@@ -13,6 +13,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
@@ -162,4 +163,16 @@ RecordStatus RecordSeason(const League& lg, const std::string& path, const FileC
                            " can be written and the disk is not full.");
     }
     return {true, true, ""};
+}
+
+std::vector<SeasonRecord> LastSeasons(const History& history, int count) {
+    const size_t shown = std::min(history.seasons.size(), static_cast<size_t>(std::max(count, 0)));
+    return {history.seasons.end() - shown, history.seasons.end()};
+}
+
+int BestPosition(const std::vector<SeasonRecord>& seasons) {
+    int best = 0;
+    for (const SeasonRecord& season : seasons)
+        if (best == 0 || season.position < best) best = season.position;
+    return best;
 }

@@ -35,6 +35,10 @@ struct History {
     std::vector<SeasonRecord> seasons;  // in file order, oldest first
 };
 History ParseHistory(std::string_view text);
+// The last `count` seasons of the history, oldest first, and the best final
+// position among them (0 when there are none): the finish the History screen marks.
+std::vector<SeasonRecord> LastSeasons(const History& history, int count);
+int BestPosition(const std::vector<SeasonRecord>& seasons);
 // A missing file is an empty history; one that cannot be read is damaged.
 History ReadHistory(const std::string& path);
 

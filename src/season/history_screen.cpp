@@ -269,11 +269,9 @@ void DrawSeasons(const Sheet& s, const History& history) {
         return;
     }
     DrawSeasonRow(s, {"Season", "Pos.", "Pts.", "W", "D", "L", "Goals", "Champion"}, y, DarkRed());
-    const auto first = history.seasons.end() - std::min<int>(kShownSeasons, int(history.seasons.size()));
-    int best = kTeams;
-    for (auto it = first; it != history.seasons.end(); ++it) best = std::min(best, it->position);
-    for (auto it = first; it != history.seasons.end(); ++it) {
-        const SeasonRecord& r = *it;
+    const std::vector<SeasonRecord> shown = LastSeasons(history, kShownSeasons);
+    const int best = BestPosition(shown);
+    for (const SeasonRecord& r : shown) {
         const bool marked = r.position == best;
         const int colour = marked ? DarkRed() : DarkBlue();
         y += kLine;

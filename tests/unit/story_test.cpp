@@ -161,6 +161,12 @@ TEST_F(SeasonHistory, EachFinishedSeasonIsOneLineNumberedAfterTheLast) {
     ASSERT_TRUE(RecordSeason(renamed, first).recorded);
     EXPECT_EQ(ReadFile(first), "1 4 4 1 1 1 5 5 Valle\n2 4 5 1 2 1 5 5 Valle\n3 4 4 1 1 1 5 5 Valle\n"
                                "4 4 4 1 1 1 5 5 Valli\n");
+    History listed = ParseHistory("1 9 4 1 1 1 5 5 A\n2 3 4 1 1 1 5 5 B\n3 6 4 1 1 1 5 5 C\n");
+    EXPECT_EQ(BestPosition(LastSeasons(listed, 2)), 3);  // the last two: 3rd and 6th
+    EXPECT_EQ(LastSeasons(listed, 2).front().number, 2);
+    EXPECT_EQ(BestPosition(LastSeasons(listed, 1)), 6) << "the 3rd place is no longer shown";
+    EXPECT_EQ(LastSeasons(listed, 10).size(), 3u);
+    EXPECT_EQ(BestPosition({}), 0);
 
     // Numbered after the last line, whatever came before; read back as written.
     const std::string kept = Path("history.dat");
