@@ -183,7 +183,7 @@ def line_text(texts, mutant):
     return texts[mutant.path].split("\n")[mutant.line - 1].strip()
 
 
-def report(args, label, pool, texts, fates, tests):
+def report(args, label, pool, texts, fates):
     """The summary (also printed), the survivors with their lines (also printed) and the rest."""
     ran = [m for m in pool if m.key() in fates]
     by_fate = {fate: [m for m in ran if fates[m.key()] == fate]
@@ -200,7 +200,7 @@ def report(args, label, pool, texts, fates, tests):
         f"seed {args.seed}, count {args.count}",
         f"mutants of the rules core: {len(pool)} in {len({m.path for m in pool})} files ("
         + ", ".join(f"{kind} {n}" for kind, n in sorted(kinds.items())) + ")",
-        "tests, fastest first: " + ", ".join(name for name, _, _ in tests),
+        "tests: " + ", ".join(name for name, _ in TESTS) + " (fastest first, until one fails)",
         "",
         f"kill rate {rate:.1f}% ({killed} killed of {judged}, {len(by_fate['timeout'])} of them by a "
         "time limit)",
@@ -264,7 +264,7 @@ def main():
                   f"{mutant.describe()}", flush=True)
 
         fates = choose_and_run(bench, pool, texts, args.seed, args.count, progress)
-        summary, survivors, rest, rate = report(args, label, pool, texts, fates, bench.tests)
+        summary, survivors, rest, rate = report(args, label, pool, texts, fates)
     finally:
         if args.keep:
             print(f"mutate: the copy stays in {copy}")
