@@ -1,8 +1,8 @@
 """The seeded single-token faults of the mutation check (tools/mutate.py): where they go and what they are.
 
-Every file of the rules core (src/ without src/app/ and without the *_screen files) is read in name
-order and cut into tokens; comments and preprocessor lines (#include, #pragma) hold no site. Each site
-gives the mutants below, listed in file, line and column order:
+Every file of the rules core (src/ without src/app/ and without the *_screen files, headers
+included) is read in name order and cut into tokens; comments and preprocessor lines (#include,
+#pragma) hold no site. Each site gives the mutants below, listed in file, line and column order:
 
   comparison  <  <=  >  >=  ==  !=    each moved to its neighbour: < <=, <= <, > >=, >= >, == !=, != ==
                                       (angle brackets of templates and casts are no comparison)
@@ -12,8 +12,9 @@ gives the mutants below, listed in file, line and column order:
   constant    an integer literal n    two mutants, n - 1 and n + 1, written in the literal's own base
   statement   a whole statement on one line of a function body, dropped; not a declaration (its names
               are used later, so dropping it cannot compile), not "return value;" (dropping the last
-              one leaves a function without its value, which is undefined, not a fault to detect), not
-              a statement continued from the line before or guarded by it (if (...) on its own line)
+              one leaves a function without its value, which is undefined, not a fault to detect; a
+              bare "return;" and a guarded "if (...) return value;" may go), not a statement
+              continued from the line before or governed by it (an if (...) on its own line)
   text        one character of a string or character literal, the middle one (a two-character escape
               such as \\n counts as one): a letter changes case, a digit goes up by one (9 to 0), a
               space becomes _, an escape becomes X, any other character # (a # becomes @). File names

@@ -7,7 +7,10 @@ It copies the checkout (the files git tracks and the untracked ones it does not 
 in the working tree) into a temporary folder and works only there. It lists every mutant of the rules
 core (tools/mutants.py says which), shuffles the list with random.Random(SEED), and takes mutants in
 that order until COUNT of them have compiled; one that does not compile is "stillborn", reported and
-not counted. So the same seed on the same sources gives the same mutants, whatever the tests.
+not counted. So the same seed and count on the same rules core give the same mutants, whatever the
+tests: two rates compare while src/ stays as it is (a changed source moves the sites). The draw is
+not stratified: every mutant in the list is as likely as any other, so each kind of fault comes in
+the share it has in the code (integer constants, two mutants each, are nearly half).
 
 Each mutant is written into its file, the headless targets are rebuilt incrementally and the
 headless tests run, fastest first, until one fails: then the mutant is killed. A test that runs
@@ -42,6 +45,8 @@ CMAKE_OPTIONS = ["-DCMAKE_BUILD_TYPE=RelWithDebInfo", "-DCMAKE_CXX_FLAGS_RELWITH
                  "-DVELMO_GAME=OFF", "-DVELMO_E2E=OFF", "-DVELMO_BENCH=OFF", "-DVELMO_TESTS=ON"]
 TARGETS = ["velmo_core", "velmo-sim", "velmo_unit_tests"]
 # The headless tests: the unit tests and the script tests that need no window and no package.
+# test_data.py reads only game/ and tools/, so it cannot tell a mutant; it runs all the same, as the
+# suite's own part, and costs half a second when it comes first.
 TESTS = [
     ("unit tests", ["{build}/velmo_unit_tests", "--gtest_brief=1", "--gtest_fail_fast"]),
     ("test_sim.py", [PYTHON, "tests/scripts/test_sim.py", "--build", "{build}"]),
