@@ -1,6 +1,7 @@
 # make run     - install what is missing, build, play the game in game/
 # make test    - install what is missing, build, run every test through ctest
 # make package - install what is missing, build build/velmo_<version>_<arch>.deb and check it
+# make mutate  - seeded faults in the rules core against the headless tests: the kill rate
 BUILD := build
 JOBS := $(shell nproc)
 
@@ -14,9 +15,14 @@ ASSET_PKGS := python3 python3-pil sox espeak-ng imagemagick fonts-dejavu-core
 FUZZ_PKGS := clang libclang-rt-14-dev
 FUZZ_SECONDS ?= 120
 FUZZ_REPLAY_RUNS := 5000
+# The mutation check builds a copy of its own; only the headless tests run there.
+MUTATE_PKGS := cmake g++ make libgtest-dev python3 imagemagick git
+MUTATE_SEED ?= 1
+MUTATE_COUNT ?= 200
+MUTATE_REPORT ?= $(BUILD)/mutate-report.txt
 
 .PHONY: run test build deps test-deps asset-deps package-deps package bench sanitize fuzz-build fuzz \
-  fuzz-replay assets clean
+  fuzz-replay mutate assets clean
 
 # Installs only the packages that are missing, so a second run installs nothing.
 define install_missing
@@ -95,6 +101,13 @@ fuzz: fuzz-build
 # Replays the committed corpora, then a fixed number of runs from a fixed seed.
 fuzz-replay: fuzz-build
 	sh tests/fuzz/run_fuzz.sh $(BUILD)-fuzz replay $(FUZZ_REPLAY_RUNS)
+
+# Seeded single-token faults in the rules core, one at a time, against the headless tests: prints
+# the kill rate and the survivors; MUTATE_MIN_RATE (a percentage) makes a lower rate fail.
+mutate:
+	$(call install_missing,$(MUTATE_PKGS))
+	/usr/bin/python3 tools/mutate.py --seed $(MUTATE_SEED) --count $(MUTATE_COUNT) --report $(MUTATE_REPORT) \
+	  $(if $(MUTATE_MIN_RATE),--min-rate $(MUTATE_MIN_RATE))
 
 assets: asset-deps
 	bash tools/make_assets.sh
