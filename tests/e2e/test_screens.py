@@ -83,10 +83,8 @@ def check_screens_of_matchday_5(game, main):
     open_at(game, "t", (350, 70), "Standings", WHITE)
     table = [line.split()[0] for line in data("saved_md5_expected.dat").splitlines()[1:21]]
     check(lines_at(game, STANDINGS_NAMES, 21, DARK_BLUE, 11) == ["Team"] + table, "in order")
-    numbers = lines_at(game, STANDINGS_NUMBERS, 21, DARK_RED)
-    check([numbers[n] for n in (0, 1, 2, 20)] == [
-        "P.  G.  V.  P.  S.  GF.  GS.", "13  5  4  1   0   9    2", "13  5  4  1   0   10    3",
-        "1  5  0  1   4   1    9"], f"the numbers column: {numbers}")
+    check(lines_at(game, STANDINGS_NUMBERS, 2, DARK_RED) == ["P.  G.  V.  P.  S.  GF.  GS.",
+                                                            "13  5  4  1   0   9    2"], "the numbers column")
     close_to(game, main)
 
     open_at(game, "c", CALENDAR_HEADING, "Match Day 6")
@@ -96,8 +94,6 @@ def check_screens_of_matchday_5(game, main):
     check(lines_at(game, CALENDAR_FIXTURES, 10, DARK_BLUE, 28) == MD5_MATCHDAY_5, "the last played")
     for key, number in [("i", n) for n in (4, 3, 2, 1, 1)] + [("a", n) for n in (2, 3, 4, 5, 6, -1)]:
         open_at(game, key, CALENDAR_HEADING, f"Match Day {number}")  # nothing before the first page
-    check(lines_at(game, CALENDAR_FIXTURES, 10, DARK_BLUE, 28) == ["-  -  0 - 0"] * 10,
-          "past a short fixture file a line shows '-' for each club")
     close_to(game, main)
 
     open_at(game, "a", ABOUT, "VELMO - a football manager")
