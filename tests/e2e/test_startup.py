@@ -1,5 +1,5 @@
 """Start-up through the window: the intro and the keys that end it, the main screen with its texts, buttons
-and marks, the question "&Exit", Escape and the close button ask, and a missing data file's message."""
+and marks, the question "&Exit", Escape and the close button ask, and a data file's failure."""
 
 import os
 import sys
@@ -96,17 +96,22 @@ def test_intro_main_screen_and_questions(display, build):
     blocked.close()
 
 
-def test_missing_data_file(display, build):
-    message = ["Impossible to find file 'teams.dat'!"]
-    with Game(display, build, remove=["teams.dat"]) as game:
-        game.wait_intro()
-        check(game.ask("Return") == message, "the message")
-        with open(game.folder + ".log") as log:  # the game's standard output and error
-            check(f"velmo: {message[0]}\n" in log.read(), "the terminal has it at once")
-        check(game.settled().box_lines() == message, "the intro's key leaves it to be read")
-        game.hold_key("Escape")
-        check(game.process.wait(10) == 1, "Escape dismisses it and the game ends with status 1")
+def test_data_file_failures(display, build):
+    """A missing or damaged data file: the message in the window, and at once on the terminal on one line."""
+    cases = [  # what is wrong, the key that ends the intro, the message, the key that dismisses it
+        (dict(remove=["teams.dat"]), "Return", ["Impossible to find file 'teams.dat'!"], "Escape"),
+        (dict(files={"velmo.dat": "1 Rossi Mario GK 20 20 20 20\n2 Bianchi Luca DF seven 20 20 20\n"}), "Escape",
+         ["'velmo.dat' is damaged near player 2.", "Please restore the game's data files."], "space")]
+    for setup, intro_key, message, dismiss in cases:
+        with Game(display, build, **setup) as game:
+            game.wait_intro()
+            check(game.ask(intro_key) == message, f"the message {message}")
+            with open(game.folder + ".log") as log:  # the game's standard output and error
+                check(f"velmo: {' '.join(message)}\n" in log.read(), "the terminal has it at once, on one line")
+            check(game.settled().box_lines() == message, "the intro's key leaves it to be read")
+            game.hold_key(dismiss)
+            check(game.process.wait(10) == 1, f"{dismiss} dismisses it and the game ends with status 1")
 
 
 if __name__ == "__main__":
-    run_cases([test_intro_main_screen_and_questions, test_missing_data_file])
+    run_cases([test_intro_main_screen_and_questions, test_data_file_failures])
