@@ -155,7 +155,7 @@ def test_saved_games_and_screens(display, build):
             open_at(game, key, origin, text, fg)
             game.hold_key("c")
             game.wait_main_screen()
-        check(pathlib.Path(game.path("history.dat")).read_text() == damaged, "a damaged history is left as it is")
+        check(pathlib.Path(game.path("history.dat")).read_text() == damaged, "the damaged history left as it is")
 
 
 if __name__ == "__main__":
