@@ -1,13 +1,6 @@
 """The match window's helpers, shared by the window tests and tools/take_readme_shots.py."""
 
-import filecmp
-import os
-import subprocess
-
 from velmo_driver import DARK_BLUE, DARK_RED, WHITE, mark_centre, marked
-
-START = 1767225600  # 2026-01-01 00:00:00 UTC, the time faketime starts the game at
-FAKETIME = {"env": {"TZ": "UTC"}, "prefix": ["faketime", "-f", "@2026-01-01 00:00:00"]}
 
 # A 4-4-2 of game/velmo.dat by row (starter slots GK, DF x4, MF x4, AT x2) and
 # a bench of a goalkeeper, a defender, two midfielders and two attackers.
@@ -57,22 +50,3 @@ def in_button(slot):
 def wait_final_whistle(game):
     game.wait_for(lambda: minute(game.grab()) >= 90, 70, "the final whistle")
 
-
-def made_by_sim(game, build, name, *options, starters=STARTERS, bench=BENCH):
-    """True when the game's file `name` is the one velmo-sim writes with `options` (the last one takes the
-    file) with the same data and marks, for the seed T or T + 1 (the game seeds rand() with the time after
-    its start-up)."""
-    for seed in (START, START + 1):
-        path = game.path(f"sim{seed}-{name}")
-        subprocess.run([os.path.join(build, "velmo-sim"), "--data", game.folder, "--seed", str(seed),
-                        "--starters", ",".join(map(str, starters)), "--subs", ",".join(map(str, bench)),
-                        *options, path], check=True, stdout=subprocess.DEVNULL)
-        if filecmp.cmp(game.path(name), path, shallow=False):
-            return True
-    return False
-
-
-def saved_by_sim(game, build, matchdays, starters=STARTERS, bench=BENCH):
-    """True when the game's saved.dat is what velmo-sim saves after `matchdays` matches."""
-    return made_by_sim(game, build, "saved.dat", "--matchdays", str(matchdays), "--save",
-                       starters=starters, bench=bench)

@@ -16,7 +16,6 @@ sys.path.append("/usr/lib/python3/dist-packages")  # Debian's python3-xlib, seen
 from Xlib import X, display as xdisplay, protocol  # noqa: E402
 
 REPO = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
-OUT_DIR = os.path.join(REPO, "tests", "e2e", "out")
 
 WHITE, BLACK, PURE_RED = (255, 255, 255), (0, 0, 0), (255, 0, 0)
 DARK_RED, DARK_BLUE = (150, 0, 0), (0, 0, 100)
@@ -36,18 +35,15 @@ def run_cases(cases, width=800, height=600):
     exits 1 on a failure."""
     parser = argparse.ArgumentParser()
     parser.add_argument("--build", required=True)
-    build, failed = parser.parse_args().build, 0
+    build, failed = parser.parse_args().build, []
     with Display(width, height) as display:
         for case in cases:
-            started = time.monotonic()
             try:
                 case(display, build)
-                print(f"PASS {case.__name__} ({time.monotonic() - started:.1f} s)", flush=True)
             except Exception:
-                failed += 1
-                print(f"FAIL {case.__name__}", flush=True)
+                failed.append(case.__name__)
                 traceback.print_exc()
-    print(f"{len(cases) - failed} passed, {failed} failed")
+    print("FAILED:" if failed else "PASSED", *failed)
     sys.exit(1 if failed else 0)
 
 
@@ -83,11 +79,11 @@ class Shot:
     """One grab of the game's window, read in the 800x600 picture's pixels: pixel(x, y) -> (r, g, b).
     A window enlarged `scale` times is read at every scale-th pixel."""
 
-    def __init__(self, data, width, height, scale=1):
-        self.data, self.width, self.height, self.scale = data, width, height, scale
+    def __init__(self, data, scale=1):
+        self.data, self.scale = data, scale
 
     def pixel(self, x, y):
-        i = (y * self.width * self.scale + x) * self.scale * 4  # 32 bits a pixel, blue first
+        i = (y * 800 * self.scale + x) * self.scale * 4  # 32 bits a pixel, blue first
         return (self.data[i + 2], self.data[i + 1], self.data[i])
 
     def count(self, x, y, w, h, colour):
@@ -110,7 +106,7 @@ class Shot:
 
     def box(self):
         """The message box as (x, y, w, h), or None: white, centred, framed dark red 3 pixels thick."""
-        cx, cy, f = self.width // 2, self.height // 2, BOX_FRAME
+        cx, cy, f = 400, 300, BOX_FRAME
 
         def inner_edge(dx, dy):  # distance from the centre to the first dark red pixel
             return next((d for d in range(cx if dx else cy)
@@ -147,28 +143,24 @@ class Shot:
 
 
 class Display:
-    """An Xvfb of 800x600x24 (or width x height) on the first free display from :90 on."""
+    """An Xvfb of 800x600x24 (or width x height) on a display it picks itself (-displayfd)."""
 
     def __init__(self, width=800, height=600):
         self.size = f"{width}x{height}x24"
 
     def __enter__(self):
-        for n in range(90, 150):
-            if os.path.exists(f"/tmp/.X{n}-lock") or os.path.exists(f"/tmp/.X11-unix/X{n}"):
-                continue
-            self.name, self.process = f":{n}", subprocess.Popen(
-                ["Xvfb", f":{n}", "-screen", "0", self.size, "-nolisten", "tcp"],
-                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-            deadline = time.monotonic() + 10
-            while time.monotonic() < deadline and self.process.poll() is None:
-                try:
-                    self.x = xdisplay.Display(self.name)
-                    return self
-                except Exception:
-                    time.sleep(0.05)
-            self.process.kill()  # taken meanwhile by someone else: try the next one
-            self.process.wait()
-        raise RuntimeError("no free X display for Xvfb")
+        read_end, write_end = os.pipe()
+        self.process = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", self.size, "-nolisten", "tcp"],
+            pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        with os.fdopen(read_end) as taken:  # the display's number, written once it takes connections
+            number = taken.readline().strip()
+        if not number:
+            raise RuntimeError(f"Xvfb did not start ({self.process.wait()})")
+        self.name = f":{number}"
+        self.x = xdisplay.Display(self.name)
+        return self
 
     def __exit__(self, *exc):
         self.x.close()
@@ -178,11 +170,6 @@ class Display:
     def env(self):
         return dict(os.environ, DISPLAY=self.name)
 
-    def grab(self, scale=1):
-        """The game's window at the top left corner, shown `scale` times as large as its picture."""
-        w, h = 800 * scale, 600 * scale
-        return Shot(self.x.screen().root.get_image(0, 0, w, h, X.ZPixmap, 0xFFFFFFFF).data, 800, 600, scale)
-
     def xdotool(self, *args):
         subprocess.run(["xdotool", *map(str, args)], env=self.env(), check=True)
 
@@ -190,16 +177,14 @@ class Display:
 class Game:
     """The game in a copy of game/ less `remove`, plus `files` {name: text}; `env` (None unsets a
     variable), and `prefix` to run it. With `program`, that program runs in an empty folder instead.
-    `args` go on its command line; with --scale K, grabs and clicks are in the picture's pixels; `cwd`
-    starts it in another working folder. Its settings are kept in a folder of its own unless `env`
-    names XDG_CONFIG_HOME."""
+    `args` go on its command line; `cwd` starts it in another working folder. Its settings are kept in a
+    folder of its own unless `env` names XDG_CONFIG_HOME. Grabs and clicks are in the picture's pixels."""
 
     def __init__(self, display, build, remove=(), files=None, env=None, prefix=(), program=None, args=(), cwd=None):
         self.display, self.binary = display, program or os.path.join(os.path.abspath(build), "velmo")
         self.cwd = cwd
         self.remove, self.files, self.extra_env, self.prefix = remove, files or {}, env or {}, list(prefix)
-        self.copy_game, self.args = program is None, list(args)
-        self.scale = int(args[args.index("--scale") + 1]) if "--scale" in args else 1
+        self.copy_game, self.args, self.scale = program is None, list(args), 1
 
     def __enter__(self):
         self.folder, data = tempfile.mkdtemp(prefix="velmo-e2e-"), os.path.join(REPO, "game")
@@ -214,11 +199,11 @@ class Game:
         self.config = self.folder + ".config"
         env = {k: v for k, v in {**self.display.env(), "XDG_CONFIG_HOME": self.config, **self.extra_env}.items()
                if v is not None}
-        self.park_mouse()
         self.process = subprocess.Popen(
             self.prefix + [self.binary] + self.args, cwd=self.cwd or self.folder, env=env,
             stdout=self.log, stderr=subprocess.STDOUT, start_new_session=True)
-        self.wait_for(self.window, 20, "the game window")
+        self.scale = self.wait_for(self.window, 20, "the game window").get_geometry().width // 800
+        self.move_mouse(650, 450)  # away from the marks and the box
         return self
 
     def __exit__(self, kind, value, trace):
@@ -265,30 +250,18 @@ class Game:
     def move_mouse(self, x, y):
         self.display.xdotool("mousemove", x * self.scale, y * self.scale)
 
-    def park_mouse(self):  # away from the marks and the box
-        self.move_mouse(650, 450)
-
     def click(self, x, y):
         """A held left click once the move has landed; the mouse is parked away from marks and boxes after it."""
         k = self.scale
         self.display.xdotool("mousemove", x * k, y * k, "sleep", 0.08, "mousedown", 1, "sleep", 0.15, "mouseup", 1,
                              "sleep", 0.12, "mousemove", 650 * k, 450 * k)
 
-    def send_wm_delete(self):  # what the window's close button sends
-        x, window = self.display.x, self.window()
-        event = protocol.event.ClientMessage(
-            window=window, client_type=x.intern_atom("WM_PROTOCOLS"),
-            data=(32, [x.intern_atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0]))
-        window.send_event(event, event_mask=X.NoEventMask)
-        x.flush()
-
     def grab(self):
-        return self.display.grab(self.scale)
+        """The game's window at the top left corner."""
+        w, h = 800 * self.scale, 600 * self.scale
+        return Shot(self.display.x.screen().root.get_image(0, 0, w, h, X.ZPixmap, 0xFFFFFFFF).data, self.scale)
 
-    def screenshot(self, name):
-        """Saves the screen as tests/e2e/out/NAME.png (or at an absolute path); returns the path."""
-        os.makedirs(OUT_DIR, exist_ok=True)
-        path = os.path.join(OUT_DIR, name if name.endswith(".png") else name + ".png")
+    def screenshot(self, path):  # for the README's pictures (tools/take_readme_shots.py); returns the path
         subprocess.run(["import", "-window", "root", path], env=self.display.env(), check=True)
         return path
 
@@ -300,10 +273,14 @@ class Game:
 
     def ask(self, key):
         """Holds key (or "close": the window's close button) and returns the message box's lines."""
-        if key == "close":
-            self.send_wm_delete()
-        else:
+        if key != "close":
             self.hold_key(key)
+        else:  # what the window's close button sends
+            x, window = self.display.x, self.window()
+            window.send_event(protocol.event.ClientMessage(
+                window=window, client_type=x.intern_atom("WM_PROTOCOLS"),
+                data=(32, [x.intern_atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0])), event_mask=X.NoEventMask)
+            x.flush()
         return self.box_lines()
 
     def dismiss_box(self):
