@@ -7,8 +7,6 @@
 // separated by NUL bytes (which no data file may hold), then optionally a
 // NUL and a tail: the number of matchdays to play (its first byte, modulo
 // 8) and the seed (the next four bytes, little-endian).
-#include <vector>
-
 #include "data/savegame.h"
 #include "fuzz_common.h"
 
@@ -21,22 +19,16 @@ struct Input {
 };
 
 bool Split(std::string_view text, Input& input) {
-    std::vector<std::string_view> parts;
-    for (size_t start = 0;;) {
-        const size_t nul = text.find('\0', start);
-        parts.push_back(text.substr(start, nul == std::string_view::npos ? nul : nul - start));
-        if (nul == std::string_view::npos || parts.size() == 4) break;
-        start = nul + 1;
+    for (int f = 0; f < 3; ++f) {
+        const size_t nul = text.find('\0');
+        if (nul == std::string_view::npos && f < 2) return false;
+        input.files[f] = text.substr(0, nul);
+        text.remove_prefix(nul == std::string_view::npos ? text.size() : nul + 1);
     }
-    if (parts.size() < 3) return false;
-    for (int f = 0; f < 3; ++f) input.files[f] = parts[f];
-    if (parts.size() == 4 && !parts[3].empty()) {
-        const std::string_view tail = parts[3];
-        input.matchdays = static_cast<unsigned char>(tail[0]) % 8;
-        if (tail.size() >= 5) {
-            input.seed = 0;
-            for (int b = 4; b >= 1; --b) input.seed = input.seed << 8 | static_cast<unsigned char>(tail[b]);
-        }
+    if (!text.empty()) input.matchdays = static_cast<unsigned char>(text[0]) % 8;
+    if (text.size() >= 5) {
+        input.seed = 0;
+        for (int b = 4; b >= 1; --b) input.seed = input.seed << 8 | static_cast<unsigned char>(text[b]);
     }
     return true;
 }
