@@ -14,7 +14,7 @@ ASSET_PKGS := python3 python3-pil sox espeak-ng imagemagick fonts-dejavu-core
 # Debian's clang 14; libclang-rt-14-dev holds the fuzzer runtime and is only a Recommends.
 FUZZ_PKGS := clang libclang-rt-14-dev
 FUZZ_SECONDS ?= 120
-FUZZ_REPLAY_RUNS := 5000
+FUZZ_REPLAY_RUNS := 20000
 # The mutation check builds a copy of its own; only the headless tests run there.
 MUTATE_PKGS := cmake g++ make libgtest-dev python3 imagemagick git
 MUTATE_SEED ?= 1

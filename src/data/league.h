@@ -104,7 +104,8 @@ struct Match {
     SideBlock side[2];
 };
 
-// Every field also appears in LeagueDifference (tests/fuzz/league_equality.h).
+// A field added here is added to the parts LeagueDifference compares
+// (tests/fuzz/league_equality.h), or a refused load could change it unseen.
 struct League {
     // Cleared and reloaded from the data files for every new league.
     Player players[kSquadSize];     // the squad file, row r of the squad list

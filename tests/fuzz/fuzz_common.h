@@ -1,5 +1,5 @@
 // What the fuzz targets share: a check that stops the run as a finding, the
-// game's own data loaded once, and what every word in the league must be.
+// game's own data loaded once, and matchdays played as velmo-sim plays them.
 #pragma once
 
 #include <cstdint>
@@ -26,34 +26,6 @@
 
 inline std::string_view AsText(const uint8_t* data, size_t size) {
     return {reinterpret_cast<const char*>(data), size};
-}
-
-inline bool StartsWith(const std::string& text, const std::string& start) {
-    return text.rfind(start, 0) == 0;
-}
-
-inline bool EndsWith(const std::string& text, const std::string& end) {
-    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
-
-// "'<file>' is damaged near <record> <n>." with n in 1..limit, then the
-// closing line of every damaged data file.
-inline bool DamagedMessage(const std::string& message, const std::string& start, int limit) {
-    if (!StartsWith(message, start) || !EndsWith(message, "\nPlease restore the game's data files."))
-        return false;
-    const int n = std::atoi(message.c_str() + start.size());
-    return n >= 1 && n <= limit;
-}
-
-// A word as the loaders keep it: ended within its field, no control byte,
-// no white space.
-template <int N>
-bool SoundWord(const char (&field)[N]) {
-    const void* end = std::memchr(field, '\0', N);
-    if (end == nullptr) return false;
-    for (const char* c = field; c != end; ++c)
-        if (static_cast<unsigned char>(*c) <= 32) return false;
-    return true;
 }
 
 // The league of the game's own data files, as the game starts it.

@@ -1,6 +1,6 @@
-// The season history's reader. A file that does not scan holds no season; one
-// that scans holds only seasons the history screen can show, is written back
-// line by line to a file that reads the same, and takes the next season.
+// The season history's reader. A file that does not scan holds no season;
+// one that scans holds a season for each line, each one the history screen
+// can show, and is written back line by line to a file read the same.
 #include <algorithm>
 
 #include "fuzz_common.h"
@@ -8,12 +8,10 @@
 
 namespace {
 
-bool SameRecords(const std::vector<SeasonRecord>& a, const std::vector<SeasonRecord>& b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (HistoryLine(a[i]) != HistoryLine(b[i])) return false;
-    }
-    return true;
+std::string Written(const History& history) {
+    std::string text;
+    for (const SeasonRecord& r : history.seasons) text += HistoryLine(r);
+    return text;
 }
 
 }  // namespace
@@ -26,22 +24,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     }
     FUZZ_CHECK(history.seasons.size() == static_cast<size_t>(std::count(text.begin(), text.end(), '\n')));
-    std::string written;
     for (const SeasonRecord& r : history.seasons) {
         FUZZ_CHECK(r.number >= 1 && r.position >= 1 && r.position <= kTeams);
         for (int counter : {r.points, r.won, r.drawn, r.lost, r.goals_for, r.goals_against})
             FUZZ_CHECK(counter >= 0);
         FUZZ_CHECK(!r.champion.empty() && r.champion.size() < static_cast<size_t>(kWordSize));
-        written += HistoryLine(r);
     }
+    const std::string written = Written(history);
     const History again = ParseHistory(written);
-    FUZZ_CHECK(!again.damaged && SameRecords(again.seasons, history.seasons));
-
-    SeasonRecord next;
-    next.number = history.seasons.empty() ? 1 : history.seasons.back().number + 1;
-    next.position = 1;
-    next.champion = "VELMO";
-    const History longer = ParseHistory(std::string(text) + HistoryLine(next));
-    FUZZ_CHECK(longer.damaged == (next.number > 999999));
+    FUZZ_CHECK(!again.damaged && Written(again) == written);
     return 0;
 }

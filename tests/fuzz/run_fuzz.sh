@@ -12,16 +12,8 @@
 set -u
 BUILD=$1 MODE=$2 AMOUNT=$3
 HERE=$(cd "$(dirname "$0")" && pwd)
-TARGETS="squad league fixture savegame roundtrip history"
+TARGETS="datafiles savegame history"
 failed=0
-
-max_len() {
-    case $1 in
-        squad|league) echo 4096 ;;
-        fixture) echo 8192 ;;
-        *) echo 16384 ;;
-    esac
-}
 
 for target in $TARGETS; do
     out="$BUILD/fuzz-out/$target" findings="$BUILD/findings/$target" log="$BUILD/fuzz-$target.log"
@@ -34,7 +26,7 @@ for target in $TARGETS; do
         limit="-seed=1 -runs=$AMOUNT -use_cmp=0"
     fi
     # shellcheck disable=SC2086  # $limit holds two options
-    "$BUILD/fuzz_$target" $limit -max_len="$(max_len $target)" -timeout=10 \
+    "$BUILD/fuzz_$target" $limit -max_len=16384 -timeout=10 \
         -print_final_stats=1 -artifact_prefix="$findings/" "$out" "$HERE/corpus/$target" \
         >"$log" 2>&1
     status=$?

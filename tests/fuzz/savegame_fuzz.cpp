@@ -1,8 +1,8 @@
 // The saved-game reader over the game's league six matchdays into a season.
-// A refused file leaves a message and the league equal, field by field, to
-// what it was. An accepted one holds only counts the rules can trust, leaves
-// no results in matchdays not yet played, and is one the writer writes back
-// and the reader accepts again, byte for byte.
+// A refused file leaves a message and the league exactly as it was. An
+// accepted one keeps the league's promises, holds only counts the rules can
+// trust, leaves no results in matchdays not yet played, and is one the writer
+// writes back and the reader accepts again, byte for byte.
 #include "data/savegame.h"
 #include "fuzz_common.h"
 #include "league_equality.h"
@@ -22,6 +22,7 @@ const League& SixMatchdaysIn() {
 }
 
 void CheckRestored(const League& lg) {
+    FUZZ_CHECK(LeagueFault(lg).empty());
     FUZZ_CHECK(lg.matchday >= 0 && lg.matchday <= kMatchdays);
     for (const Team& t : lg.squadra) {
         for (int counter : {t.points, t.won, t.drawn, t.lost, t.goals_for, t.goals_against})
