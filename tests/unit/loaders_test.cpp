@@ -10,7 +10,9 @@
 #include <memory>
 #include <string>
 #include <tuple>
+#include <vector>
 
+#include "../fuzz/league_equality.h"
 #include "data/loaders.h"
 
 namespace {
@@ -106,40 +108,58 @@ TEST(Loaders, ReadingStopsAtTheLimitOrTheEndOfTheFile) {
     EXPECT_STREQ(lg->squadra[19].name, "VELMO");
     EXPECT_STREQ(lg->Velmo.name, "VELMO");
 
+    // A shorter squad over the same league empties the rows it no longer fills.
     folder.Write("velmo.dat", Squad(18) + "\n\n   \n\t\n");  // blank lines add no record
-    lg = Load(folder, -1, 37);
+    folder.Write("calendario.dat", Fixtures(37));
+    ASSERT_TRUE(LoadLeague(*lg, folder.path).ok);
     EXPECT_STREQ(lg->players[17].surname, "Surname18");
-    for (int r = 18; r < kSquadSize; ++r) {
-        EXPECT_STREQ(lg->players[r].surname, "-");
-        EXPECT_STREQ(lg->players[r].role, "-");
-        EXPECT_EQ(lg->players[r].condition, 0);
+    for (const Player& p : {lg->players[18], lg->players[21]}) {
+        EXPECT_EQ(std::make_tuple(std::string(p.surname), std::string(p.name), std::string(p.role), p.attr_a,
+                                  p.technique, p.fantasy, p.condition),
+                  std::make_tuple("-", "-", "-", 0, 0, 0, 0));
     }
-    EXPECT_EQ(lg->ngiornate, 37);
-    EXPECT_EQ(lg->giornata[36].number, 37);
-    EXPECT_EQ(lg->giornata[37].number, -1);
-    EXPECT_EQ(lg->giornata[37].home[0], -1);
+    EXPECT_EQ(std::make_tuple(lg->ngiornate, lg->giornata[36].number, lg->giornata[37].number,
+                              lg->giornata[37].home[0]),
+              std::make_tuple(37, 37, -1, -1));
 
-    // The same text from memory reads the same records.
+    // From memory, the last word ending the text with no blank after it.
     League from_memory;
     InitPlayers(from_memory);
-    ASSERT_TRUE(ReadVelmoTeam(from_memory, Squad(18) + "\n\n").ok);
-    EXPECT_STREQ(from_memory.players[17].surname, "Surname18");
+    std::string squad = Squad(18);
+    squad.back() = '7';  // its last line "18 Surname18 Name DF 25 20 20 207"
+    ASSERT_TRUE(ReadVelmoTeam(from_memory, squad).ok);
+    EXPECT_EQ(from_memory.players[17].attr_a, 25);
+    EXPECT_EQ(from_memory.players[17].condition, 30) << "207, limited to 30";
     EXPECT_STREQ(from_memory.players[18].surname, "-");
+
+    // Lines ending in CR LF read exactly as lines ending in LF.
+    DataFolder crlf;
+    for (const auto& [file, text] : {std::pair{"velmo.dat", Squad(22)}, std::pair{"teams.dat", Clubs(19)},
+                                     std::pair{"calendario.dat", Fixtures(38)}}) {
+        std::string windows;
+        for (char c : text) windows += c == '\n' ? std::string("\r\n") : std::string(1, c);
+        crlf.Write(file, windows);
+        folder.Write(file, text);
+    }
+    League unix_read, windows_read;
+    srand(1);
+    ASSERT_TRUE(LoadLeague(unix_read, folder.path).ok);
+    srand(1);
+    ASSERT_TRUE(LoadLeague(windows_read, crlf.path).ok);
+    EXPECT_EQ(LeagueDifference(unix_read, windows_read), "");
 }
 
+// srand(1): the fatigue of club 0 from 1804289383 846930886 1681692777, % 7 = 1 4 2, plus 25;
+// club 18's from the 55th to 57th draws 1911759956 749241873 137806862 (% 7 = 1 2 4); then 42999170.
 TEST(Loaders, LeagueFileDrawsThreeFatigueValuesPerClub) {
     DataFolder folder;
     folder.Write("teams.dat", Clubs(19));
-    folder.Write("velmo.dat", Squad(22));
-    folder.Write("calendario.dat", Fixtures(1));
-    League lg;
-    srand(77);
-    ASSERT_TRUE(LoadLeague(lg, folder.path).ok);
-    const int next = rand();
-    srand(77);
-    for (int club = 0; club < kComputerTeams; ++club)
-        for (int s = 0; s < kSectors; ++s) EXPECT_EQ(lg.squadra[club].fatigue[s], 25 + rand() % 7);
-    EXPECT_EQ(next, rand());
+    srand(1);
+    auto lg = Load(folder, 22, 1);
+    EXPECT_EQ(rand(), 42999170);
+    EXPECT_EQ((std::vector<int>{lg->squadra[0].fatigue[0], lg->squadra[0].fatigue[1], lg->squadra[0].fatigue[2],
+                                lg->squadra[18].fatigue[0], lg->squadra[18].fatigue[1], lg->squadra[18].fatigue[2]}),
+              (std::vector<int>{26, 29, 27, 26, 27, 29}));
 }
 
 TEST(Loaders, LookupsFindTheFirstMatchAndLeaveTheBufferOnAMiss) {
@@ -187,7 +207,7 @@ TEST(Loaders, MissingAndDamagedFilesAreNamedWithTheirRecord) {
          "The player number -4 is not above 0."},
         {"velmo.dat", Squad(1) + "2 Ros" + std::string(1, '\0') + "si Luca DF 25 20 20 20\n",
          "'velmo.dat' is damaged near player 2.", "A word holds a control character."},
-        {"velmo.dat", "1 Rossi Luca G\aK 25 20 20 20\n", "'velmo.dat' is damaged near player 1.",
+        {"velmo.dat", "1 Rossi Luca G\x1fK 25 20 20 20\n", "'velmo.dat' is damaged near player 1.",
          "A word holds a control character."},
         {"teams.dat", Clubs(6) + "6 Club6 club.bmp\n12\n1 2 3\n4 5\n", "'teams.dat' is damaged near team 7.", ""},
         {"teams.dat", "0 Club0 " + long_word + "\n12\n1 2 3\n4 5 6\n7 8 9\n", "'teams.dat' is damaged near team 1.", ""},
