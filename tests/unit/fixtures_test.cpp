@@ -1,4 +1,4 @@
-// The other fixtures of a matchday and result recording: draws, goal caps, points.
+// A simulated fixture: its draws and its goal caps (whole seasons: tests/scripts/test_sim.py).
 #include "season/fixtures.h"
 
 #include "test_league.h"
@@ -20,30 +20,5 @@ TEST(PlayFixture, AnOverwhelmingSideScoresExactlyItsCap) {
         EXPECT_EQ(std::make_tuple(md.home[2], md.home_goals[2], md.away_goals[2], lg.squadra[1].goals_for,
                                   lg.squadra[16].goals_for),
                   std::make_tuple(1, home, away, home, away));
-    }
-}
-
-// Day 25: the human club away at Fiume (5), moved to the fifth fixture; then the nine others.
-TEST(RecordResult, WritesTheHumanFixtureInHomeAwayOrderAndPlayAllGamesTheOtherNine) {
-    League lg = MakeLeague();
-    lg.matchday = 25;
-    Matchday& md = lg.giornata[25];
-    std::swap(md.home[0], md.home[4]);
-    std::swap(md.away[0], md.away[4]);
-    League expected = lg;
-    expected.giornata[25].home_goals[4] = 1;
-    expected.giornata[25].away_goals[4] = 2;
-    RecordResult(lg, kHumanId, 5, 2, 1);
-    EXPECT_EQ(std::memcmp(expected.giornata, lg.giornata, sizeof lg.giornata), 0);
-    EXPECT_EQ(Counters(lg.squadra[kHumanId]), std::make_tuple(3, 1, 0, 0, 2, 1));
-    EXPECT_EQ(Counters(lg.squadra[5]), std::make_tuple(0, 0, 0, 1, 1, 2));
-    std::srand(77);
-    PlayAllGames(lg);
-    EXPECT_EQ(DrawsConsumed(77), 9 * 402);
-    for (int i = 0; i < kFixtures; ++i) {  // each fixture counted once: the human one not again
-        const Team &home = lg.squadra[md.home[i]], &away = lg.squadra[md.away[i]];
-        EXPECT_EQ(std::make_tuple(home.won + home.drawn + home.lost, home.goals_for,
-                                  away.won + away.drawn + away.lost, away.goals_for),
-                  std::make_tuple(1, md.home_goals[i], 1, md.away_goals[i]));
     }
 }

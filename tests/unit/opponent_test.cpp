@@ -11,8 +11,12 @@
 //   defence  10*4-7+3 = 36   9*4+6+3 = 45   11*4+2+3 = 49
 //   midfield  7*5-5   = 30   6*5+5   = 35    5*5+1   = 26
 //   attack    8*1+1 = 9 -> 10,  12*1-1 = 11,  5*1-1 = 4 -> 10 (9 or less becomes 10)
-// srand(12) draws a 5-5-0 (%3 = 2, 2): the attack sums are the offsets alone, all raised to 10.
-TEST(MakeOtherTeams, ElevenDrawsIntoTheSectorSumsAndAMissDrawsNothing) {
+// Then srand(33) boosts it at home to Monte (9): 661315303 1315758165 1003360848 1162636477
+// 645204769 565338990 1905340041 1522273113 113585084, technique then fantasy then condition
+// by sector, %20 but %30 on attack technique and fantasy: 3 5 18 / 17 9 0 / 1 13 4 (a %20
+// would give 8 and 10 on attack); Monte's by 564205424 601807798 663767090 442163332 365430957
+// 1467235400 265737987 2034697683 372930708, %10: 4 8 0 / 2 7 0 / 7 3 8; then 698147512.
+TEST(ComputerLineUps, ElevenDrawsIntoTheSectorSumsThenEighteenForTheBoosts) {
     League lg = MakeLeague();
     Team& club = lg.squadra[4];
     std::tie(club.base_technique[0], club.base_fantasy[0], club.base_condition[0]) = std::make_tuple(10, 9, 11);
@@ -23,34 +27,18 @@ TEST(MakeOtherTeams, ElevenDrawsIntoTheSectorSumsAndAMissDrawsNothing) {
     EXPECT_EQ(MakeOtherTeams(lg, 4), 4);
     EXPECT_EQ(std::rand(), 1568738464) << "eleven draws";
     EXPECT_EQ(SectorValues(club), (std::vector<int>{4, 5, 1, 36, 30, 10, 45, 35, 11, 49, 26, 10, 28, 28, 28}));
-
-    std::srand(12);
-    MakeOtherTeams(lg, 4);
-    EXPECT_EQ(std::vector<int>(club.module, club.module + 3), (std::vector<int>{5, 5, 0}));
-    EXPECT_EQ(std::make_tuple(club.technique[2], club.fantasy[2], club.condition[2]), std::make_tuple(10, 10, 10));
-
     std::srand(14);
     EXPECT_EQ(MakeOtherTeams(lg, 77), 0);
     EXPECT_EQ(std::rand(), 2146406683) << "a miss draws nothing";
-}
 
-// srand(33) draws 661315303 1315758165 1003360848 1162636477 645204769 565338990 1905340041
-// 1522273113 113585084, then 564205424 601807798 663767090 442163332 365430957 1467235400
-// 265737987 2034697683 372930708, then 698147512. Home boosts, technique then fantasy then
-// condition by sector, %20 but %30 on attack technique and fantasy: 3 5 18 / 17 9 0 / 1 13 4
-// (a %20 would give 8 and 10 on attack); away %10: 4 8 0 / 2 7 0 / 7 3 8.
-TEST(SetUpComputerTeams, EighteenDrawsHomeBoostFirstThenAway) {
-    League lg = MakeLeague();
-    Team &home = lg.squadra[2], &away = lg.squadra[9];
-    SetSectorValues(home, {4, 4, 2, 100, 200, 300, 400, 500, 600, 700, 800, 900, 25, 26, 27});
-    SetSectorValues(away, {3, 5, 2, 10, 20, 30, 40, 50, 60, 70, 80, 90, 29, 30, 31});
+    SetSectorValues(lg.squadra[9], {3, 5, 2, 10, 20, 30, 40, 50, 60, 70, 80, 90, 29, 30, 31});
     std::srand(33);
-    SetUpComputerTeams(lg, 2, 9);
+    SetUpComputerTeams(lg, 4, 9);
     EXPECT_EQ(std::rand(), 698147512) << "eighteen draws";
-    const SideBlock& first = lg.partita.side[0];
-    const SideBlock& second = lg.partita.side[1];
-    EXPECT_EQ(SectorValues(first), (std::vector<int>{4, 4, 2, 103, 205, 318, 417, 509, 600, 701, 813, 904, 25, 26, 27}));
-    EXPECT_EQ(SectorValues(second), (std::vector<int>{3, 5, 2, 14, 28, 30, 42, 57, 60, 77, 83, 98, 29, 30, 31}));
+    EXPECT_EQ(SectorValues(lg.partita.side[0]),
+              (std::vector<int>{4, 5, 1, 39, 35, 28, 62, 44, 11, 50, 39, 14, 28, 28, 28}));
+    EXPECT_EQ(SectorValues(lg.partita.side[1]),
+              (std::vector<int>{3, 5, 2, 14, 28, 30, 42, 57, 60, 77, 83, 98, 29, 30, 31}));
 }
 
 // Day 0 at home to Zolla (18), day 1 at Alba (0). Once per matchday index: again on the same

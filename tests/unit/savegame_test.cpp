@@ -1,4 +1,4 @@
-// The saved game: its exact text, round trips, damaged files refused, failed saves.
+// The saved game: loads, damaged files refused, durable and failed saves (its text: test_sim.py).
 #include "data/savegame.h"
 
 #include <sys/stat.h>
@@ -61,33 +61,19 @@ protected:
     char dir_[32] = "/tmp/velmo_save_XXXXXX";
 };
 
-// At the start 21 lines; after 37 matchdays 428; loading and saving again changes nothing.
-// Team lines match clubs by identifier; later matchdays and the squad stay as they are.
-TEST_F(SavedGame, SavedLoadedAndSavedAgainGivesTheSameBytesAndLeagueWhateverTheTeamOrder) {
-    League played = PlayedFor(37), fresh = MakeLeague();
-    EXPECT_EQ(SavedGameText(fresh), Golden("saved_start.dat"));
-    EXPECT_EQ(SaveGame(played, Path("saved.dat")).message, "The game has been saved.");
-    const std::string first = ReadFile(Path("saved.dat"));
-    EXPECT_EQ(Lines(first).size(), 1 + 20 + 37 * 11u);
-    EXPECT_EQ(LoadSavedGame(fresh, Path("saved.dat")).message,
-              "The saved game was successfully restored.");
-    ExpectSameLeague(played, fresh);
-    ASSERT_TRUE(SaveGame(fresh, Path("saved.dat")).ok);
-    EXPECT_EQ(ReadFile(Path("saved.dat")), first);
-    EXPECT_FALSE(std::ifstream(Path("saved.dat.tmp")).good()) << "no temporary file left";
-
-    // A game at matchday 3 loads a save of matchday 1: matchdays 2 and 3 lose
-    // the results the running game had played, keeping numbers and fixtures.
+// Team lines match clubs by identifier, whatever their order. A game at matchday 3 loading a
+// save of matchday 1 loses the results of matchdays 2 and 3, keeping their fixtures; the squad
+// stays as it is.
+TEST_F(SavedGame, ALoadMatchesTeamsByIdentifierAndClearsTheMatchdaysNotPlayed) {
     League saved = PlayedFor(1);
     std::vector<std::string> lines = Lines(SavedGameText(saved));
-    EXPECT_EQ(Join(lines), Golden("saved_day1.dat"));
     std::reverse(lines.begin() + 1, lines.begin() + 21);
     std::swap(lines[3], lines[17]);
     std::ofstream(Path("saved.dat")) << Join(lines);
     League later = PlayedFor(3);
     later.players[3].condition = 17;
     ASSERT_NE(later.giornata[2].home_goals[0], 0);
-    ASSERT_EQ(LoadSavedGame(later, Path("saved.dat")).outcome, LoadOutcome::Restored);
+    EXPECT_EQ(LoadSavedGame(later, Path("saved.dat")).message, "The saved game was successfully restored.");
     ExpectSameLeague(saved, later);
     EXPECT_EQ(later.players[3].condition, 17);
 }

