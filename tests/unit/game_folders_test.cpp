@@ -2,35 +2,26 @@
 // --data, the working folder, the installed tree, and the player's own folder.
 #include "data/game_folders.h"
 
-#include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <filesystem>
-#include <fstream>
+#include "test_league.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-class GameFolderChoice : public ::testing::Test {
+// root/work: an unrelated working folder; root/usr/{games,bin}: programs;
+// root/usr/share/games/velmo: the installed data; root/home: HOME.
+class GameFolderChoice : public ::testing::Test, protected ScratchFolder {
 protected:
-    // root/work: an unrelated working folder; root/usr/{games,bin}: programs;
-    // root/usr/share/games/velmo: the installed data; root/home: HOME.
     void SetUp() override {
-        char pattern[] = "/tmp/velmo_folders_XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        root_ = pattern;
         for (const char* folder : {"work", "usr/games", "usr/bin", "usr/share/games/velmo", "home"})
-            fs::create_directories(root_ / folder);
-        Touch("usr/share/games/velmo/velmo.dat");
+            fs::create_directories(Path(folder));
+        Write("usr/share/games/velmo/velmo.dat", "x");
         facts_.working_folder = Path("work");
         facts_.executable = Path("usr/games/velmo");
         facts_.home = Path("home");
     }
-    void TearDown() override { fs::remove_all(root_); }
-
-    std::string Path(const std::string& relative) const { return (root_ / relative).string(); }
-    void Touch(const std::string& relative) const { std::ofstream(root_ / relative) << "x"; }
     static unsigned Mode(const std::string& path) {
         struct stat info {};
         return stat(path.c_str(), &info) == 0 ? info.st_mode & 07777 : 0;
@@ -42,13 +33,12 @@ protected:
                   std::make_tuple(Path(data), Path(saved), per_user)) << why;
     }
 
-    fs::path root_;
     FolderFacts facts_;
 };
 
 TEST_F(GameFolderChoice, WithoutDataAnywhereTheWorkingFolderIsUsedAndTheLoaderComplains) {
-    fs::create_directories(root_ / "build");
-    fs::create_directories(root_ / "games" / "share" / "games" / "velmo");  // no velmo.dat in it
+    fs::create_directories(Path("build"));
+    fs::create_directories(Path("games/share/games/velmo"));  // no velmo.dat in it
     for (const char* program : {"build/velmo", "games/velmo", ""}) {
         facts_.executable = program[0] ? Path(program) : "";
         ExpectChoice("work", "work/saved.dat", false, program);
@@ -58,7 +48,7 @@ TEST_F(GameFolderChoice, WithoutDataAnywhereTheWorkingFolderIsUsedAndTheLoaderCo
 // Started from its own data folder (a launcher may do so), by any path to it, the installed
 // game still saves in the player's folder.
 TEST_F(GameFolderChoice, AnInstalledTreeIsFoundBesideGamesOrBinAndSavesPerUser) {
-    fs::create_directory_symlink(root_ / "usr/share/games/velmo", root_ / "link");
+    fs::create_directory_symlink(Path("usr/share/games/velmo"), Path("link"));
     for (const char* working : {"work", "usr/share/games/velmo", "usr/share/games/velmo/", "link"}) {
         for (const char* program : {"usr/games/velmo", "usr/bin/velmo", "usr/games/../games/velmo"}) {
             facts_.working_folder = Path(working);
@@ -70,7 +60,7 @@ TEST_F(GameFolderChoice, AnInstalledTreeIsFoundBesideGamesOrBinAndSavesPerUser) 
 }
 
 TEST_F(GameFolderChoice, AWorkingFolderHoldingTheSquadFileThenTheDataOptionWinAndSaveBesideTheData) {
-    Touch("work/velmo.dat");
+    Write("work/velmo.dat", "x");
     ExpectChoice("work", "work/saved.dat", false, "the working folder");
     EXPECT_EQ(PrepareSaveFolder(ChooseGameFolders(facts_)), "");
     for (const auto& [option, folder] : {std::pair{"mine", "work/mine"},
@@ -100,7 +90,7 @@ TEST_F(GameFolderChoice, ThePlayersFoldersFollowXdgThenHome) {
     };
     const auto absolute = [&](const std::string& p) { return p.empty() || p.rfind("relative", 0) == 0 ? p : Path(p); };
     for (const char* working_squad : {"", "work/velmo.dat"}) {  // the settings, whichever the data folder
-        if (working_squad[0]) Touch(working_squad);
+        if (working_squad[0]) Write(working_squad, "x");
         for (const auto& c : cases) {
             facts_.xdg_data_home = facts_.xdg_config_home = absolute(c.xdg);
             facts_.home = absolute(c.home);
@@ -113,7 +103,7 @@ TEST_F(GameFolderChoice, ThePlayersFoldersFollowXdgThenHome) {
     }
     EXPECT_EQ(MakeFolderOf(Path("cfg/velmo/velmo.cfg")), "");
     EXPECT_EQ(Mode(Path("cfg/velmo")), 0700u);
-    Touch("blocked");
+    Write("blocked", "x");
     EXPECT_NE(MakeFolderOf(Path("blocked/velmo/velmo.cfg")), "");
 }
 
@@ -132,7 +122,7 @@ TEST_F(GameFolderChoice, ThePlayersFolderIsMadeOwnerOnlyOnlyWhenSavingOrSaysWhyN
     EXPECT_EQ(PrepareSaveFolder(ChooseGameFolders(facts_)),
               "The game could not be saved. \nThere is no folder to keep it in: HOME is not set.");
     facts_.home = Path("home");
-    Touch("home/.local");  // a file where a folder must go
+    Write("home/.local", "x");  // a file where a folder must go
     EXPECT_EQ(PrepareSaveFolder(ChooseGameFolders(facts_)),
               "The game could not be saved. \nThe folder " + Path("home/.local/share/velmo") +
                   " \ncould not be made: Not a directory.");

@@ -1,32 +1,13 @@
 // The data files: reading loop, limits, draws, damaged files and broken promises.
-#include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
-#include <cstdlib>
-#include <fstream>
 #include <memory>
-#include <string>
-#include <tuple>
-#include <vector>
 
 #include "../fuzz/league_equality.h"
 #include "data/loaders.h"
+#include "test_league.h"
 
 namespace {
-
-// A scratch folder holding the three data files, removed after the test.
-struct DataFolder {
-    std::string path;
-    DataFolder() {
-        char pattern[] = "/tmp/velmo-loaders-XXXXXX";
-        path = mkdtemp(pattern);
-    }
-    ~DataFolder() { std::system(("rm -rf '" + path + "'").c_str()); }
-    void Write(const std::string& file, const std::string& text) const {
-        std::ofstream(path + "/" + file, std::ios::binary) << text;
-    }
-};
 
 std::string Squad(int players) {
     std::string text;
@@ -57,7 +38,7 @@ std::string Fixtures(int matchdays) {
     return text;
 }
 
-std::unique_ptr<League> Load(const DataFolder& folder, int players = 22, int matchdays = 38) {
+std::unique_ptr<League> Load(const ScratchFolder& folder, int players = 22, int matchdays = 38) {
     if (players >= 0) folder.Write("velmo.dat", Squad(players));
     folder.Write("calendario.dat", Fixtures(matchdays));
     auto lg = std::make_unique<League>();
@@ -69,7 +50,7 @@ std::unique_ptr<League> Load(const DataFolder& folder, int players = 22, int mat
 }  // namespace
 
 TEST(Loaders, RatingsAreLimitedToOneToThirtyAndOtherValuesTakenAsRead) {
-    DataFolder folder;
+    ScratchFolder folder;
     // Any int for a number and "A."; names in any alphabet; a DEL is no control byte.
     folder.Write("velmo.dat", "1 Low Luca GK 45 0 -5 31\n2 High Ugo DF 9 30 1 15\n"
                               "2147483647 Niccol\xc3\xb2 Del\x7f MF -2147483648 5 5 5\n");
@@ -91,7 +72,7 @@ TEST(Loaders, RatingsAreLimitedToOneToThirtyAndOtherValuesTakenAsRead) {
 }
 
 TEST(Loaders, ReadingStopsAtTheLimitOrTheEndOfTheFile) {
-    DataFolder folder;
+    ScratchFolder folder;
     // A twentieth club is never read, so neither is its repeated identifier.
     folder.Write("teams.dat", Clubs(19) + Club(3) + Club(19));
     auto lg = Load(folder, 23);
@@ -125,7 +106,7 @@ TEST(Loaders, ReadingStopsAtTheLimitOrTheEndOfTheFile) {
     EXPECT_STREQ(from_memory.players[18].surname, "-");
 
     // Lines ending in CR LF read exactly as lines ending in LF.
-    DataFolder crlf;
+    ScratchFolder crlf;
     for (const auto& [file, text] : {std::pair{"velmo.dat", Squad(22)}, std::pair{"teams.dat", Clubs(19)},
                                      std::pair{"calendario.dat", Fixtures(38)}}) {
         std::string windows;
@@ -144,7 +125,7 @@ TEST(Loaders, ReadingStopsAtTheLimitOrTheEndOfTheFile) {
 // srand(1): the fatigue of club 0 from 1804289383 846930886 1681692777, % 7 = 1 4 2, plus 25;
 // club 18's from the 55th to 57th draws 1911759956 749241873 137806862 (% 7 = 1 2 4); then 42999170.
 TEST(Loaders, LeagueFileDrawsThreeFatigueValuesPerClub) {
-    DataFolder folder;
+    ScratchFolder folder;
     folder.Write("teams.dat", Clubs(19));
     srand(1);
     auto lg = Load(folder, 22, 1);
@@ -198,7 +179,7 @@ TEST(Loaders, MissingAndDamagedFilesAreNamedWithTheirRecord) {
         {"calendario.dat", " \n\n", "matchday 1", "The fixture file holds no matchday."},
     };
     for (const auto& c : cases) {
-        DataFolder folder;
+        ScratchFolder folder;
         folder.Write("velmo.dat", Squad(22));
         folder.Write("teams.dat", Clubs(19));
         folder.Write("calendario.dat", Fixtures(38));
@@ -210,13 +191,13 @@ TEST(Loaders, MissingAndDamagedFilesAreNamedWithTheirRecord) {
                   std::make_tuple(false, "'" + std::string(c.file) + "' is damaged near " + c.near + ".\n" + fault +
                                              "Please restore the game's data files."));
     }
-    DataFolder half;  // a damaged record stores nothing of itself
+    ScratchFolder half;  // a damaged record stores nothing of itself
     half.Write("velmo.dat", Squad(1) + "2 Rossi Luca DF 25 20\n");
     League damaged;
     EXPECT_FALSE(LoadLeague(damaged, half.path).ok);
     EXPECT_STREQ(damaged.players[1].surname, "-");
 
-    DataFolder empty;
+    ScratchFolder empty;
     League lg;
     EXPECT_EQ(LoadLeague(lg, empty.path).message, "Impossible to find file 'velmo.dat'!");
     ASSERT_EQ(mkdir((empty.path + "/velmo.dat").c_str(), 0755), 0);  // there, but no file to read

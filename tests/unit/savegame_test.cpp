@@ -53,13 +53,7 @@ static std::string Join(const std::vector<std::string>& lines, size_t count = SI
     return text;
 }
 
-class SavedGame : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_NE(mkdtemp(dir_), nullptr); }
-    void TearDown() override { std::system((std::string("rm -rf ") + dir_).c_str()); }
-    std::string Path(const std::string& name) const { return std::string(dir_) + "/" + name; }
-    char dir_[32] = "/tmp/velmo_save_XXXXXX";
-};
+class SavedGame : public ::testing::Test, protected ScratchFolder {};
 
 // Team lines match clubs by identifier, whatever their order. A game at matchday 3 loading a
 // save of matchday 1 loses the results of matchdays 2 and 3, keeping their fixtures; the squad
@@ -196,7 +190,7 @@ TEST_F(SavedGame, EachFailingSystemCallLeavesTheOldFileOrTheNewOneAndNoTemporary
         const std::string label = injection.log.back() + " failing with " + std::to_string(c.error);
         EXPECT_EQ(std::make_tuple(status.ok, status.message),
                   std::make_tuple(c.saved, c.saved ? "The game has been saved."
-                                                   : "The game could not be saved. \nCheck that " + std::string(dir_) +
+                                                   : "The game could not be saved. \nCheck that " + path +
                                                          " can be written and the disk is not full.")) << label;
         EXPECT_EQ(ReadFile(Path("saved.dat")), c.new_file_in_place ? text : "old\n") << label;
         EXPECT_FALSE(std::ifstream(Path("saved.dat.tmp")).good()) << label;

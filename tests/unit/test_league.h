@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -94,6 +95,20 @@ inline int DrawsConsumed(unsigned seed) {
         if (std::rand() == next) return made;
     return -1;
 }
+
+// A scratch folder, removed with all it holds at the end of the test.
+struct ScratchFolder {
+    std::string path;
+    ScratchFolder() {
+        char pattern[] = "/tmp/velmo-test-XXXXXX";
+        path = mkdtemp(pattern);
+    }
+    ~ScratchFolder() { std::filesystem::remove_all(path); }
+    std::string Path(const std::string& name) const { return path + "/" + name; }
+    void Write(const std::string& name, const std::string& text) const {
+        std::ofstream(Path(name), std::ios::binary) << text;
+    }
+};
 
 inline std::string ReadFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
