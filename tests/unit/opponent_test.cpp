@@ -63,8 +63,8 @@ TEST(PrepareOpponent, DrawsOncePerMatchdayIndexAtTheRightVenueUntilTheSeasonIsOv
         lg.matchday = over;
         EXPECT_FALSE(PrepareOpponent(lg));
     }
-    // The new league after the season's end: everything from the data files again, but the
-    // line-up and the day last prepared (0 here), which it forgets.
+    // The new league after the season's end: the data files read again, counters and results
+    // back to 0, the line-up and today kept; the day last prepared (0 here) is forgotten.
     Counters(lg.squadra[5]) = std::make_tuple(50, 10, 10, 10, 30, 20);
     lg.giornata[3].home_goals[2] = 4;
     lg.Velmo.starters[0] = 7;
