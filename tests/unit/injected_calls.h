@@ -14,7 +14,8 @@
 #include "data/durable_file.h"
 
 enum class Call { Open, Write, Fsync, Close, Rename, Unlink };
-constexpr int kShortWrite = -1;  // not an error: the call writes half of what it is given
+// Not errors: the failing write writes half of what it is given, nothing, or one byte.
+constexpr int kShortWrite = -1, kNoByte = -2, kOneByte = -3;
 
 // Real system calls, logged by the name of the file they touch ("folder"
 // for the file's folder); the nth call of one kind fails with an error.
@@ -51,8 +52,8 @@ inline const FileCalls kInjectingCalls = {
     [](int fd, const void* data, size_t size) -> ssize_t {
         injection.log.push_back("write " + injection.names[fd]);
         if (injection.Fails(Call::Write)) {
-            if (injection.error != kShortWrite) return Failed();
-            size /= 2;
+            if (injection.error >= 0) return Failed();
+            size = injection.error == kShortWrite ? size / 2 : injection.error == kOneByte ? 1 : 0;
         }
         return ::write(fd, data, size);
     },

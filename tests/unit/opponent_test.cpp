@@ -1,88 +1,78 @@
-// Computer line-ups and the next opponent: draws, sector sums, venue, once per matchday.
+// Computer line-ups and the next opponent: draws worked by hand, venue, once per matchday.
 #include "season/new_league.h"
 #include "season/opponent.h"
 #include "test_league.h"
 
-// Draws: defence and midfield sizes; fantasy, then technique offsets, attack to defence;
-// condition offsets defence, attack, midfield. Seed 41, then the first 5-5-0 seed, then the
-// first seed that makes an attack technique of exactly 9 out of ratings of 1 (lifted to 10).
-TEST(MakeOtherTeams, ElevenDrawsIntoTheSectorSumsAndAMissDrawsNothing) {
-    unsigned five_five = 1, nine = 1;
-    while (Reference(five_five, 2)[0] % 3 != 2 || Reference(five_five, 2)[1] % 3 != 2) ++five_five;
-    for (std::vector<int> r; r = Reference(nine, 6), 4 - r[0] % 3 - r[1] % 3 + r[5] % 15 - 7 != 9;)
-        ++nine;
-    for (const unsigned seed : {41u, five_five, nine}) {
-        League lg = MakeLeague();
-        if (seed == nine) {
-            Team& weak = lg.squadra[4];
-            weak.base_technique[2] = weak.base_fantasy[2] = weak.base_condition[2] = 1;
-        }
-        const std::vector<int> r = Reference(seed, 11);
-        std::srand(seed);
-        EXPECT_EQ(MakeOtherTeams(lg, 4), 4);
-        EXPECT_EQ(DrawsConsumed(seed), 11);
-        const Team& t = lg.squadra[4];
-        const int* base[3] = {t.base_technique, t.base_fantasy, t.base_condition};
-        const int module[3] = {3 + r[0] % 3, 3 + r[1] % 3, 4 - r[0] % 3 - r[1] % 3};
-        std::vector<int> expected(module, module + 3);
-        for (int i = 0; i < 9; ++i) {  // the keeper counts in defence only; attack at least 10
-            const int k = i % 3, offset = i < 6 ? r[7 - i] % 15 - 7 : r[8 + 2 * k % 3] % 5 - 2;
-            const int sum = base[i / 3][k] * module[k] + offset + (k ? 0 : t.keeper);
-            expected.push_back(k == 2 ? std::max(10, sum) : sum);
-        }
-        expected.insert(expected.end(), {28, 28, 28});  // the fatigue
-        EXPECT_EQ(SectorValues(t), expected);
-        if (seed == five_five) { EXPECT_EQ(t.technique[2] + t.fantasy[2] + t.condition[2], 30); }
-        if (seed == nine) { EXPECT_EQ(t.technique[2], 10); }
-        std::srand(seed);
-        EXPECT_EQ(MakeOtherTeams(lg, 77), 0);
-        EXPECT_EQ(DrawsConsumed(seed), 0) << "a miss draws nothing";
-    }
-}
-
-// Home: +0..29 on attack's technique and fantasy, +0..19 elsewhere; away +0..9, in that order.
-TEST(SetUpComputerTeams, EighteenDrawsHomeBoostFirstThenAway) {
+// srand(14) draws 2146406683 565464452 463529751 988319322 113724673 1215838388 61920407
+// 1293858600 1603362519 1406570506 213694578, then 1568738464. Module: %3 = 1, 2: 4 and 5
+// of {3,4,5}, attack 10 - 9 = 1. Skill offsets %15 - 7 = -1 5 6 (fantasy attack, midfield,
+// defence), 1 -5 -7 (technique, the same order); condition %5 - 2 = 2 -1 1 (defence,
+// attack, midfield). Ratings 10 9 11 / 7 6 5 / 8 12 5, keeper 3:
+//   defence  10*4-7+3 = 36   9*4+6+3 = 45   11*4+2+3 = 49
+//   midfield  7*5-5   = 30   6*5+5   = 35    5*5+1   = 26
+//   attack    8*1+1 = 9 -> 10,  12*1-1 = 11,  5*1-1 = 4 -> 10 (9 or less becomes 10)
+// Then srand(33) boosts it at home to Monte (9): 661315303 1315758165 1003360848 1162636477
+// 645204769 565338990 1905340041 1522273113 113585084, technique then fantasy then condition
+// by sector, %20 but %30 on attack technique and fantasy: 3 5 18 / 17 9 0 / 1 13 4 (a %20
+// would give 8 and 10 on attack); Monte's by 564205424 601807798 663767090 442163332 365430957
+// 1467235400 265737987 2034697683 372930708, %10: 4 8 0 / 2 7 0 / 7 3 8; then 698147512.
+TEST(ComputerLineUps, ElevenDrawsIntoTheSectorSumsThenEighteenForTheBoosts) {
     League lg = MakeLeague();
-    std::srand(3);
-    for (int id : {2, 9}) MakeOtherTeams(lg, id);
-    const std::vector<int> r = Reference(1234, 18);
-    std::srand(1234);
-    SetUpComputerTeams(lg, 2, 9);
-    EXPECT_EQ(DrawsConsumed(1234), 18);
-    std::vector<int> home = SectorValues(lg.squadra[2]), away = SectorValues(lg.squadra[9]);
-    for (int i = 0; i < 9; ++i) {
-        home[3 + i] += r[i] % (i == 2 || i == 5 ? 30 : 20);
-        away[3 + i] += r[9 + i] % 10;
-    }
-    EXPECT_EQ(SectorValues(lg.partita.side[0]), home);
-    EXPECT_EQ(SectorValues(lg.partita.side[1]), away);
+    Team& club = lg.squadra[4];
+    std::tie(club.base_technique[0], club.base_fantasy[0], club.base_condition[0]) = std::make_tuple(10, 9, 11);
+    std::tie(club.base_technique[1], club.base_fantasy[1], club.base_condition[1]) = std::make_tuple(7, 6, 5);
+    std::tie(club.base_technique[2], club.base_fantasy[2], club.base_condition[2]) = std::make_tuple(8, 12, 5);
+    club.keeper = 3;
+    std::srand(14);
+    EXPECT_EQ(MakeOtherTeams(lg, 4), 4);
+    EXPECT_EQ(std::rand(), 1568738464) << "eleven draws";
+    EXPECT_EQ(SectorValues(club), (std::vector<int>{4, 5, 1, 36, 30, 10, 45, 35, 11, 49, 26, 10, 28, 28, 28}));
+    std::srand(14);
+    EXPECT_EQ(MakeOtherTeams(lg, 77), 0);
+    EXPECT_EQ(std::rand(), 2146406683) << "a miss draws nothing";
+
+    SetSectorValues(lg.squadra[9], {3, 5, 2, 10, 20, 30, 40, 50, 60, 70, 80, 90, 29, 30, 31});
+    std::srand(33);
+    SetUpComputerTeams(lg, 4, 9);
+    EXPECT_EQ(std::rand(), 698147512) << "eighteen draws";
+    EXPECT_EQ(SectorValues(lg.partita.side[0]),
+              (std::vector<int>{4, 5, 1, 39, 35, 28, 62, 44, 11, 50, 39, 14, 28, 28, 28}));
+    EXPECT_EQ(SectorValues(lg.partita.side[1]),
+              (std::vector<int>{3, 5, 2, 14, 28, 30, 42, 57, 60, 77, 83, 98, 29, 30, 31}));
 }
 
-// Once per matchday index, whatever the fixture file numbers it: numbered 0, 0, 4, 4, 4, 9
-// with a short file. Day 0 home to Zolla (18), shown twice; day 1 at Alba (0); a load back to
-// day 0 prepares again, a load of the day prepared does not; the end; a new league's day 0.
+// Day 0 at home to Zolla (18), day 1 at Alba (0). Once per matchday index: again on the same
+// index draws nothing, a load back to day 0 draws anew; a new league's day 0 always does.
 TEST(PrepareOpponent, DrawsOncePerMatchdayIndexAtTheRightVenueUntilTheSeasonIsOver) {
     League lg = MakeLeague();
-    const int numbers[] = {0, 0, 4, 4, 4, 9};
-    for (int d = 0; d < kMatchdays; ++d) lg.giornata[d].number = d < 6 ? numbers[d] : -1;
-    const struct { int day, draws, today, opponent, ontheroad; const char* where; } steps[] = {
-        {0, 11, 0, 18, 0, "in casa"}, {0, 0, 0, 18, 0, "in casa"}, {1, 11, 0, 0, 1, "in trasferta"},
-        {0, 11, 0, 18, 0, "in casa"}, {0, 0, 0, 18, 0, "in casa"}, {2, 11, 4, 1, 0, "in casa"},
-        {3, 11, 4, 2, 1, "in trasferta"}, {4, 11, 4, 3, 0, "in casa"}, {5, 11, 9, 4, 1, "in trasferta"},
-        {6, 0, 9, 4, 1, "in trasferta"}, {kMatchdays, 0, 9, 4, 1, "in trasferta"}};
+    lg.giornata[1].number = 7;
+    const struct { int day, next_draw, today, opponent, ontheroad; const char* where; } steps[] = {
+        {0, 1568738464, 1, 18, 0, "in casa"}, {0, 2146406683, 1, 18, 0, "in casa"},
+        {1, 1568738464, 7, 0, 1, "in trasferta"}, {0, 1568738464, 1, 18, 0, "in casa"}};
     for (const auto& s : steps) {
         lg.matchday = s.day;
-        std::srand(21);
-        EXPECT_EQ(PrepareOpponent(lg), s.day < 6);
-        EXPECT_EQ(DrawsConsumed(21), s.draws) << "matchday " << s.day;
+        std::srand(14);
+        EXPECT_TRUE(PrepareOpponent(lg));
+        EXPECT_EQ(std::rand(), s.next_draw) << "matchday " << s.day;
         EXPECT_EQ(std::tie(lg.today, lg.avversario, lg.ontheroad, lg.where),
                   std::make_tuple(s.today, s.opponent, s.ontheroad, std::string(s.where)));
         EXPECT_STREQ(lg.othername, lg.squadra[s.opponent].name);
     }
-    const std::string game = std::string(VELMO_SOURCE_DIR) + "/game";
-    lg.prepared_matchday = 0;  // as if day 0 had been the last prepared before the season ended
-    ASSERT_TRUE(StartNewLeague(lg, game).ok);
-    std::srand(21);
+    lg.giornata[2].number = -1;  // a short fixture file: its season ends after two
+    for (const int over : {2, kMatchdays}) {
+        lg.matchday = over;
+        EXPECT_FALSE(PrepareOpponent(lg));
+    }
+    // The new league after the season's end: the data files read again, counters and results
+    // back to 0, the line-up and today kept; the day last prepared (0 here) is forgotten.
+    Counters(lg.squadra[5]) = std::make_tuple(50, 10, 10, 10, 30, 20);
+    lg.giornata[3].home_goals[2] = 4;
+    lg.Velmo.starters[0] = 7;
+    ASSERT_TRUE(StartNewLeague(lg, std::string(VELMO_SOURCE_DIR) + "/game").ok);
+    EXPECT_EQ(std::tie(lg.matchday, lg.giornata[3].home_goals[2], lg.today, lg.Velmo.starters[0]),
+              std::make_tuple(0, 0, 1, 7));
+    for (Team& team : lg.squadra) EXPECT_EQ(Counters(team), std::make_tuple(0, 0, 0, 0, 0, 0));
+    std::srand(14);
     EXPECT_TRUE(PrepareOpponent(lg));
-    EXPECT_EQ(DrawsConsumed(21), 11) << "a new league's first matchday is always prepared";
+    EXPECT_EQ(std::rand(), 1568738464) << "a new league's first matchday is always prepared";
 }

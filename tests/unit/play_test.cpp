@@ -8,10 +8,13 @@ TEST(PlayRule, WorkedExamplesDampingAndTheDeclineInRealTerms) {
     SetStrengths(lg.partita.side[1], 55, 45, 35);
     for (int& f : lg.partita.side[0].fatigue) f = 31;  // no decline at minute 0
     lg.partita.side[1].fatigue[1] = 31;
-    EXPECT_EQ(SectorStrength(lg.partita.side[0], 0, 89), 60 - 13);  // 31 * 89 / 200 = 13.795
-    EXPECT_DOUBLE_EQ(ContestValue(lg, 1, 89, 1, 1, 0), 47 - 37 / 5.0 - (35 + 32 / 5.0));
-    EXPECT_DOUBLE_EQ(ContestValue(lg, 2, 89, 1, 1, 0), 37 - 27 / 4.0 - (32 + 35 / 4.0));
-    EXPECT_DOUBLE_EQ(ContestValue(lg, 3, 89, 1, 2, 0), 27 + 37 / 5.0 - (55 + 2 * 32 / 5.0));
+    // Minute 89: a decline of 31 * 89 / 200 = 13.795, cut to 13: D1 47, M1 37, A1 27, M2 32.
+    EXPECT_EQ(SectorStrength(lg.partita.side[0], 0, 89), 47);
+    // 47 - 37/5 = 39.6 against 35 + 32/5 = 41.4; 37 - 27/4 = 30.25 against 32 + 35/4 = 40.75;
+    // 27 + 37/5 = 34.4 against 55 + 2 * 32/5 = 67.8.
+    EXPECT_NEAR(ContestValue(lg, 1, 89, 1, 1, 0), -1.8, 1e-9);
+    EXPECT_NEAR(ContestValue(lg, 2, 89, 1, 1, 0), -10.5, 1e-9);
+    EXPECT_NEAR(ContestValue(lg, 3, 89, 1, 2, 0), -33.4, 1e-9);
     struct Case { int zone, t1, t2, goals0, goals1, swing; double v; int result; };
     const Case cases[] = {
         {2, 0, 0, 0, 0, 10, 15, 3},   {3, 5, 0, 0, 0, -40, -5, 2},  {1, -2, 1, 0, 0, 0, 36, 2},

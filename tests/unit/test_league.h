@@ -1,4 +1,4 @@
-// The unit tests' league in memory, reference draws and expected texts written by hand.
+// The unit tests' league in memory, a count of draws and expected texts written by hand.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -86,19 +87,28 @@ inline League MakeLeague() {
     return lg;
 }
 
-inline std::vector<int> Reference(unsigned seed, int n) {
-    std::srand(seed);
-    std::vector<int> values(n);
-    for (int& v : values) v = std::rand();
-    return values;
-}
-
-// Draws made since srand(seed): the next value's place in the reference, read before reseeding.
+// Draws made since srand(seed): the place of the next value among the first 10001 of the seed.
 inline int DrawsConsumed(unsigned seed) {
     const int next = std::rand();
-    const std::vector<int> r = Reference(seed, 10001);
-    return static_cast<int>(std::find(r.begin(), r.end(), next) - r.begin());
+    std::srand(seed);
+    for (int made = 0; made <= 10000; ++made)
+        if (std::rand() == next) return made;
+    return -1;
 }
+
+// A scratch folder, removed with all it holds at the end of the test.
+struct ScratchFolder {
+    std::string path;
+    ScratchFolder() {
+        char pattern[] = "/tmp/velmo-test-XXXXXX";
+        path = mkdtemp(pattern);
+    }
+    ~ScratchFolder() { std::filesystem::remove_all(path); }
+    std::string Path(const std::string& name) const { return path + "/" + name; }
+    void Write(const std::string& name, const std::string& text) const {
+        std::ofstream(Path(name), std::ios::binary) << text;
+    }
+};
 
 inline std::string ReadFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
