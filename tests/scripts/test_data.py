@@ -42,22 +42,17 @@ def identify(path, form):
 
 
 def test_squad_and_clubs():
+    """What the screens need of the shipped data (the loaders refuse what breaks the rules' promises)."""
     players = records("velmo.dat", 8)
-    check(len(players) == 22 and all(len(p) == 8 for p in players), "22 players of 8 fields")
-    numbers = [int(p[0]) for p in players]
-    check(len(set(numbers)) == 22 and min(numbers) > 0, "distinct positive player numbers")
     roles = [p[3] for p in players]
-    check(set(roles) <= {"GK", "DF", "MF", "AT"} and roles.count("GK") >= 2, f"roles {roles}")
-    check(min(roles.count("DF"), roles.count("MF")) >= 5 and roles.count("AT") >= 3,
-          "enough players in every sector for several modules")
+    check(len(players) == 22 and roles.count("GK") >= 2 and min(roles.count("DF"), roles.count("MF")) >= 5
+          and roles.count("AT") >= 3, f"22 players, enough in every sector for several modules: {roles}")
     for p in players:
         # The squad list gives a surname 80 pixels (ten 8-pixel characters, one spare).
         check(len(p[1]) <= 9 and len(p[2]) <= 11, f"name fits its column: {p[1]} {p[2]}")
         check(all(1 <= int(v) <= 30 for v in p[5:]), f"{p[1]}: skills within 1..30")
     clubs = records("teams.dat", 13)
-    check([int(c[0]) for c in clubs] == list(range(19)), "19 clubs with identifiers 0..18")
-    check(len({c[1] for c in clubs}) == 19 and len({c[2] for c in clubs}) == 19,
-          "club names and badges are distinct")
+    check(len({c[1] for c in clubs}) == 19 and len({c[2] for c in clubs}) == 19, "club names and badges are distinct")
     for name in (c[1] for c in clubs):
         # The season-end table gives a name a 105-pixel box beside a scroll bar: ten characters.
         check(0 < len(name) <= 10 and name != "VELMO", f"club name {name!r}")
@@ -75,21 +70,15 @@ def test_squad_and_clubs():
         check(found == (b"BM", 60, 60, 1, 24), f"{badge} is a 60x60 24-bit BMP ({found})")
 
 
-def venues(days, team):
-    return ["H" if h == team else "A" for day in days for h, a in day[1] if team in (h, a)]
-
-
-def check_round_robin(days, n, label):
-    check([d[0] for d in days] == list(range(1, 2 * n - 1)), f"{label}: matchdays 1..{2 * n - 2}")
+def check_round_robin(days, n):
+    check([d[0] for d in days] == list(range(1, 2 * n - 1)), f"matchdays 1..{2 * n - 2}")
     for number, day in days:
-        check(sorted(t for pair in day for t in pair) == list(range(n)),
-              f"{label}: matchday {number} has every club once")
+        check(sorted(t for pair in day for t in pair) == list(range(n)), f"matchday {number} has every club once")
     pairs = [pair for _, day in days for pair in day]
     check(sorted(pairs) == sorted((a, b) for a in range(n) for b in range(n) if a != b),
-          f"{label}: every pair meets twice, home and away swapped")
-    fixed = venues(days, n - 1)
-    check(all(fixed[i] != fixed[i - 1] for i in range(1, len(fixed))),
-          f"{label}: club {n - 1} alternates home and away")
+          "every pair meets twice, home and away swapped")
+    fixed = ["H" if h == n - 1 else "A" for _, day in days for h, a in day if n - 1 in (h, a)]
+    check(all(fixed[i] != fixed[i - 1] for i in range(1, len(fixed))), f"club {n - 1} alternates home and away")
 
 
 def parse_calendar(text, n):
@@ -103,16 +92,14 @@ def test_calendar():
     loader = importlib.util.spec_from_file_location("make_calendar", path)
     gen = importlib.util.module_from_spec(loader)
     loader.loader.exec_module(gen)
-    for n in (4, 6, 20):
-        check_round_robin(parse_calendar(gen.calendar_text(gen.double_round_robin(n)), n), n,
-                          f"{n} clubs")
     # Four clubs worked by hand: club 3 stays, clubs 0 1 2 turn.
     check(gen.calendar_text(gen.double_round_robin(4)) ==
           "1\n3 0\n1 2\n2\n1 3\n2 0\n3\n3 2\n0 1\n4\n0 3\n2 1\n5\n3 1\n0 2\n6\n2 3\n1 0\n",
           "four clubs give the schedule worked by hand")
     with open(os.path.join(GAME, "calendario.dat")) as f:
-        check(f.read() == gen.calendar_text(gen.double_round_robin(20)),
-              "the shipped fixture list is the generator's output")
+        text = f.read()
+    check(text == gen.calendar_text(gen.double_round_robin(20)), "the shipped fixture list is the generator's output")
+    check_round_robin(parse_calendar(text, 20), 20)
 
 
 def test_media():

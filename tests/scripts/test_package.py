@@ -77,8 +77,6 @@ def test_what_the_files_hold(root, version):
         entry = dict(line.rstrip("\n").split("=", 1) for line in f if "=" in line)
     check("the menu entry", (entry.get("Exec"), entry.get("Icon"), entry.get("Categories"))
           == ("velmo", "velmo", "Game;SportsGame;"), entry)
-    with open(os.path.join(root, "usr/share/doc/velmo/README.TXT")) as f:
-        check("README.TXT no longer asks to start from its folder", "from this folder" not in f.read())
 
 
 def test_debian_checkers(deb, root):
