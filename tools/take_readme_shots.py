@@ -19,10 +19,9 @@ import time
 
 REPO = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 sys.path.insert(0, os.path.join(REPO, "tests", "e2e"))
-from match_helpers import (BENCH, STARTERS, in_button, mark_lineup,  # noqa: E402
-                           minute, out_button, wait_final_whistle, wait_lineup_panel,
-                           wait_match_screen)
-from velmo_driver import Display, Game  # noqa: E402
+from velmo_driver import (BENCH, STARTERS, Display, Game, in_button, mark_lineup,  # noqa: E402
+                          minute, out_button, wait_final_whistle, wait_lineup_panel,
+                          wait_match_screen)
 
 
 def open_screen(game, key, what):

@@ -1,9 +1,9 @@
 """Drives the real game under Xvfb: held keys and clicks in, grabs read with the game's 8x8 font out."""
 
-import argparse
 import contextlib
 import ctypes
 import os
+import pathlib
 import shutil
 import signal
 import subprocess
@@ -16,26 +16,17 @@ sys.path.append("/usr/lib/python3/dist-packages")  # Debian's python3-xlib, seen
 from Xlib import X, display as xdisplay, protocol  # noqa: E402
 
 REPO = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
-
-WHITE, BLACK, PURE_RED = (255, 255, 255), (0, 0, 0), (255, 0, 0)
-DARK_RED, DARK_BLUE = (150, 0, 0), (0, 0, 100)
+WHITE, BLACK, DARK_RED, DARK_BLUE = (255, 255, 255), (0, 0, 0), (150, 0, 0), (0, 0, 100)
 BOX_FRAME, BOX_PADDING, BOX_LINE_HEIGHT, BOX_BUTTON_H = 3, 12, 12, 20  # the message box, as in src/app/ui.cpp
-
-
-def mark_centre(row, column):  # row's 16x16 mark is at (0 or 30, 10 + 24 row), filled white when marked
-    return (4 + (30 if column == "S." else 0), 18 + 24 * row)
-
-
-def marked(shot, row, column):
-    return shot.pixel(*mark_centre(row, column)) == WHITE
+# A 4-4-2 of game/velmo.dat by row (starter slots GK, DF x4, MF x4, AT x2) and
+# a bench of a goalkeeper, a defender, two midfielders and two attackers.
+STARTERS = [0, 3, 4, 5, 6, 10, 11, 12, 13, 17, 18]
+BENCH = [1, 7, 14, 15, 19, 20]
 
 
 def run_cases(cases, width=800, height=600):
-    """Runs each case(display, build) on one Xvfb of width x height (--build BUILD_DIR holds `velmo`);
-    exits 1 on a failure."""
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--build", required=True)
-    build, failed = parser.parse_args().build, []
+    """Runs each case(display, build) on one Xvfb of width x height (--build BUILD_DIR holds `velmo`)."""
+    build, failed = sys.argv[sys.argv.index("--build") + 1], []
     with Display(width, height) as display:
         for case in cases:
             try:
@@ -53,31 +44,25 @@ def check(condition, what):
 
 
 def _load_font():
-    """The glyphs of Allegro's default font: {char: 8 rows of 8 booleans}."""
+    """The glyphs of Allegro's default font: {glyph as 8 rows of 8 booleans: char}, the first char winning."""
     def pointer_at(address):
         return ctypes.c_void_p.from_address(address).value
     # FONT* font -> its data, the first FONT_MONO_DATA: {int begin, end; FONT_GLYPH **glyphs; ...}
     mono = pointer_at(ctypes.c_void_p.in_dll(ctypes.CDLL("liballeg.so.4.4"), "font").value)
     begin, glyph_table = ctypes.c_int.from_address(mono).value, pointer_at(mono + 8)
-    glyphs = {}
-    for code in range(32, 127):
-        address = pointer_at(glyph_table + 8 * (code - begin))
-        w, h = (ctypes.c_short.from_address(address + offset).value for offset in (0, 2))
-        stride = (w + 7) // 8
-        bits = (ctypes.c_ubyte * (stride * h)).from_address(address + 4)
-        glyphs[chr(code)] = tuple(tuple(bool(bits[y * stride + x // 8] & (0x80 >> x % 8))
-                                        for x in range(w)) for y in range(h))
-    return glyphs
+    chars = {}
+    for code in range(126, 31, -1):  # each FONT_GLYPH: {short w, h; unsigned char dat[]}, here a byte a row of 8
+        bits = (ctypes.c_ubyte * 8).from_address(pointer_at(glyph_table + 8 * (code - begin)) + 4)
+        chars[tuple(tuple(bool(bits[y] & 0x80 >> x) for x in range(8)) for y in range(8))] = chr(code)
+    return chars
 
 
-GLYPHS = _load_font()
+CHARS_BY_GLYPH = _load_font()
 UNKNOWN = "\ufffd"  # what read_text gives for a cell that is no glyph
-CHARS_BY_GLYPH = {glyph: char for char, glyph in reversed(GLYPHS.items())}  # the first char wins
 
 
 class Shot:
-    """One grab of the game's window, read in the 800x600 picture's pixels: pixel(x, y) -> (r, g, b).
-    A window enlarged `scale` times is read at every scale-th pixel."""
+    """A grab of the window, read in the 800x600 picture's pixels (every scale-th one when enlarged)."""
 
     def __init__(self, data, scale=1):
         self.data, self.scale = data, scale
@@ -86,60 +71,85 @@ class Shot:
         i = (y * 800 * self.scale + x) * self.scale * 4  # 32 bits a pixel, blue first
         return (self.data[i + 2], self.data[i + 1], self.data[i])
 
-    def count(self, x, y, w, h, colour):
-        return sum(self.pixel(x + i, y + j) == colour for j in range(h) for i in range(w))
-
     def only(self, x, y, w, h, colours):
         return all(self.pixel(x + i, y + j) in colours for j in range(h) for i in range(w))
 
-    def text_at(self, x, y, text, fg, bg=None):
-        """True when `text` is drawn at (x, y) in fg (with bg: on an opaque bg), pixel for pixel."""
-        return all(colour == fg if ink else (colour != fg if bg is None else colour == bg)
-                   for n, char in enumerate(text) for j, row in enumerate(GLYPHS[char])
-                   for i, ink in enumerate(row) for colour in [self.pixel(x + 8 * n + i, y + j)])
-
     def read_text(self, x, y, cells, fg):
-        """Reads `cells` characters drawn in fg at (x, y); UNKNOWN for a cell that is no glyph."""
-        return "".join(CHARS_BY_GLYPH.get(tuple(tuple(self.pixel(x + 8 * n + i, y + j) == fg
-                                                      for i in range(8)) for j in range(8)), UNKNOWN)
-                       for n in range(cells))
+        """Reads `cells` characters drawn in fg at (x, y), trailing blanks dropped; UNKNOWN for no glyph."""
+        return "".join(CHARS_BY_GLYPH.get(tuple(tuple(self.pixel(x + 8 * n + i, y + j) == fg for i in range(8))
+                                                for j in range(8)), UNKNOWN) for n in range(cells)).rstrip()
 
     def box(self):
-        """The message box as (x, y, w, h), or None: white, centred, framed dark red 3 pixels thick."""
-        cx, cy, f = 400, 300, BOX_FRAME
-
-        def inner_edge(dx, dy):  # distance from the centre to the first dark red pixel
-            return next((d for d in range(cx if dx else cy)
-                         if self.pixel(cx + d * dx, cy + d * dy) == DARK_RED), None)
-
-        left, right, up, down = (inner_edge(dx, dy) for dx, dy in ((-1, 0), (1, 0), (0, -1), (0, 1)))
-        if None in (left, right, up, down):
+        """The message box as (x, y, w, h), or None: white, centred with even sides, framed dark red 3 pixels thick."""
+        left = next((d for d in range(20, 390) if self.pixel(400 - d, 300) == DARK_RED), None)  # to its frame
+        up = next((d for d in range(20, 290) if self.pixel(400, 300 - d) == DARK_RED), None)
+        if None in (left, up):
             return None
-        x, y = cx - left - f + 1, cy - up - f + 1
-        w, h = cx + right + f - x, cy + down + f - y
-        if abs(2 * x + w - 2 * cx) > 1 or abs(2 * y + h - 2 * cy) > 2 or w < 40 or h < 40:
-            return None
-        r, b = x + w - 1, y + h - 1  # the right and bottom edges
-        frame = [p for i in range(f) for p in ((x + i, cy), (r - i, cy), (cx, y + i), (cx, b - i))]
-        inside = [(x + f, y + f), (r - f, y + f), (x + f, b - f), (r - f, b - f)]
-        framed = all(self.pixel(*p) == c for ps, c in ((frame, DARK_RED), (inside, WHITE)) for p in ps)
-        return (x, y, w, h) if framed else None
+        x, y, r, b = 398 - left, 298 - up, 401 + left, 301 + up  # the frame's outer edges
+        frame = [p for i in range(BOX_FRAME) for p in ((x + i, 300), (r - i, 300), (400, y + i), (400, b - i))]
+        inside = [(x + 3, y + 3), (r - 3, y + 3), (x + 3, b - 3), (r - 3, b - 3)]
+        framed = all(self.pixel(*p) == DARK_RED for p in frame) and all(self.pixel(*p) == WHITE for p in inside)
+        return (x, y, r - x + 1, b - y + 1) if framed else None
 
     def box_lines(self):
-        """The box's text lines, or None; lines are centred, so both 4-pixel phases are read."""
+        """The box's text lines, or None; centred on x 400, a line starts 8 n or 8 n + 4 pixels off it: both read."""
         if not (found := self.box()):
             return None
-        x, y, w, h = found
-        text_h = h - 2 * BOX_FRAME - 3 * BOX_PADDING - BOX_BUTTON_H
-        half = (w // 2 - BOX_FRAME - BOX_PADDING) // 8 * 8 + 8
+        _, y, w, h = found
+        half = (w // 2 - BOX_FRAME - 4) // 8  # whole cells on each side of the centre
+        count = (h - 2 * BOX_FRAME - 3 * BOX_PADDING - BOX_BUTTON_H + 4) // BOX_LINE_HEIGHT  # 8 pixels high, 4 apart
         lines = []
-        for n in range((text_h + BOX_LINE_HEIGHT - 8) // BOX_LINE_HEIGHT):
-            line_y = y + BOX_FRAME + BOX_PADDING + n * BOX_LINE_HEIGHT
-            readings = [self.read_text(x + w // 2 - half - phase, line_y, (half + phase) // 4, DARK_BLUE)
-                        for phase in (0, 4)]
-            good = [r.strip() for r in readings if UNKNOWN not in r]
-            lines.append(max(good, key=len) if good else UNKNOWN)
+        for line_y in (y + BOX_FRAME + BOX_PADDING + BOX_LINE_HEIGHT * n for n in range(count)):
+            good = [r for odd in (0, 1) if UNKNOWN not in (r := self.read_text(
+                400 - 4 * odd - 8 * half, line_y, 2 * half + odd, DARK_BLUE))]
+            lines.append(max(good, key=len).strip() if good else UNKNOWN)
         return lines
+
+
+def mark_centre(row, column):  # row's 16x16 mark is at (0 or 30, 10 + 24 row), filled white when marked
+    return (4 + (30 if column == "S." else 0), 18 + 24 * row)
+
+
+def marked(shot, row, column):
+    return shot.pixel(*mark_centre(row, column)) == WHITE
+
+
+def mark_lineup(game, starters, bench):
+    for rows, column in ((starters, "T."), (bench, "S.")):
+        for row in rows:
+            game.click(*mark_centre(row, column))
+            game.wait_for(lambda: marked(game.grab(), row, column), 3, f"row {row}'s {column} mark")
+
+
+def wait_lineup_panel(game, substitutes):  # the main screen's line-up panel of a 4-4-2
+    lines = ((40, "Module: 4 - 4 - 2"), (150, f"Substitutes: {substitutes}"))
+    game.wait_for(lambda: all(game.grab().read_text(350, y, 20, WHITE) == text for y, text in lines), 5,
+                  "the line-up panel")
+
+
+def out_button(slot):  # the match screen's buttons, by starter and bench slot
+    return (40, 56 + 16 * slot)
+
+
+def in_button(slot):
+    return (40, 256 + 16 * slot)
+
+
+def minute(shot):
+    text = shot.read_text(370, 350, 3, DARK_BLUE)
+    return int(text) if text.isdigit() else 0
+
+
+def match_screen_drawn(shot):  # its dark red frame and "&Close" (white, dark blue rim, at 420, 140)
+    return shot.only(1, 10, 4, 580, {DARK_RED}) and shot.pixel(420, 140) == DARK_BLUE and shot.pixel(424, 146) == WHITE
+
+
+def wait_match_screen(game):
+    game.wait_for(lambda: match_screen_drawn(game.grab()), 10, "the match screen")
+
+
+def wait_final_whistle(game):
+    game.wait_for(lambda: minute(game.grab()) >= 90, 70, "the final whistle")
 
 
 class Display:
@@ -175,33 +185,29 @@ class Display:
 
 
 class Game:
-    """The game in a copy of game/ less `remove`, plus `files` {name: text}; `env` (None unsets a
-    variable), and `prefix` to run it. With `program`, that program runs in an empty folder instead.
-    `args` go on its command line; `cwd` starts it in another working folder. Its settings are kept in a
-    folder of its own unless `env` names XDG_CONFIG_HOME. Grabs and clicks are in the picture's pixels."""
+    """The game in a copy of game/ less `remove`, plus `files` {name: text}, or `program` in an empty folder;
+    with `env` (None unsets), `prefix`, `args`, from `cwd`; its own settings unless `env` names XDG_CONFIG_HOME."""
 
     def __init__(self, display, build, remove=(), files=None, env=None, prefix=(), program=None, args=(), cwd=None):
-        self.display, self.binary = display, program or os.path.join(os.path.abspath(build), "velmo")
-        self.cwd = cwd
-        self.remove, self.files, self.extra_env, self.prefix = remove, files or {}, env or {}, list(prefix)
-        self.copy_game, self.args, self.scale = program is None, list(args), 1
+        self.display, self.remove, self.files, self.env = display, remove, files or {}, env or {}
+        self.program, self.cwd, self.scale = program, cwd, 1
+        self.command = [*prefix, program or os.path.join(os.path.abspath(build), "velmo"), *args]
 
     def __enter__(self):
-        self.folder, data = tempfile.mkdtemp(prefix="velmo-e2e-"), os.path.join(REPO, "game")
-        if self.copy_game:
-            shutil.copytree(data, self.folder, dirs_exist_ok=True, ignore=lambda folder, names: [
+        self.root = tempfile.mkdtemp(prefix="velmo-e2e-")  # the game's folder, and beside it its log and settings
+        self.folder, data = os.path.join(self.root, "game"), os.path.join(REPO, "game")
+        if self.program:
+            os.mkdir(self.folder)
+        else:
+            shutil.copytree(data, self.folder, ignore=lambda folder, names: [
                 n for n in names if os.path.relpath(os.path.join(folder, n), data) in self.remove])
         for name, text in self.files.items():
-            with open(self.path(name), "w") as f:
-                f.write(text)
-        # The log lies beside the folder, so that the game's folder holds only what the game writes.
-        self.log = open(self.folder + ".log", "w")
-        self.config = self.folder + ".config"
-        env = {k: v for k, v in {**self.display.env(), "XDG_CONFIG_HOME": self.config, **self.extra_env}.items()
-               if v is not None}
-        self.process = subprocess.Popen(
-            self.prefix + [self.binary] + self.args, cwd=self.cwd or self.folder, env=env,
-            stdout=self.log, stderr=subprocess.STDOUT, start_new_session=True)
+            pathlib.Path(self.path(name)).write_text(text)
+        self.log = open(os.path.join(self.root, "log"), "w")
+        env = {**self.display.env(), "XDG_CONFIG_HOME": os.path.join(self.root, "config"), **self.env}
+        self.process = subprocess.Popen(self.command, cwd=self.cwd or self.folder, stdout=self.log,
+                                        stderr=subprocess.STDOUT, start_new_session=True,
+                                        env={k: v for k, v in env.items() if v is not None})
         self.scale = self.wait_for(self.window, 20, "the game window").get_geometry().width // 800
         self.move_mouse(650, 450)  # away from the marks and the box
         return self
@@ -212,11 +218,9 @@ class Game:
         self.process.wait()
         self.log.close()
         if kind is None:
-            shutil.rmtree(self.folder, ignore_errors=True)
-            shutil.rmtree(self.config, ignore_errors=True)
-            os.remove(self.folder + ".log")
+            shutil.rmtree(self.root, ignore_errors=True)
         else:
-            print(f"  (the game's folder and log are kept in {self.folder} and {self.folder}.log)")
+            print(f"  (the game's folder, log and settings are kept in {self.root})")
 
     def wait_for(self, predicate, timeout=10, what="a condition"):
         """Polls predicate until it gives something true and returns that; fails if the game ends."""
@@ -234,8 +238,7 @@ class Game:
         return next((w for w in children if w.get_wm_name() in ("Velmo", b"Velmo")
                      and w.get_attributes().map_state == X.IsViewable), None)
 
-    def settled(self):
-        """A grab once the game has had time to react (it takes under 0.1 s); fails if the game has ended."""
+    def settled(self):  # a grab once the game has had time to react (it takes under 0.1 s), if it still runs
         time.sleep(0.3)
         check(self.process.poll() is None, "the game still runs")
         return self.grab()
@@ -243,21 +246,21 @@ class Game:
     def path(self, name):
         return os.path.join(self.folder, name)
 
-    def hold_key(self, name, ms=150):
-        """Holds an X key ("space", "Return", "e", "Right") for ms, so Allegro's key-state array sees it."""
+    def log_text(self):  # what the game has written to its standard output and error
+        return pathlib.Path(self.root, "log").read_text()
+
+    def hold_key(self, name, ms=150):  # an X key ("space", "e", "Right"), so Allegro's key-state array sees it
         self.display.xdotool("keydown", name, "sleep", ms / 1000, "keyup", name)
 
     def move_mouse(self, x, y):
         self.display.xdotool("mousemove", x * self.scale, y * self.scale)
 
-    def click(self, x, y):
-        """A held left click once the move has landed; the mouse is parked away from marks and boxes after it."""
+    def click(self, x, y):  # held once the move has landed; the mouse is parked away from marks and boxes after
         k = self.scale
         self.display.xdotool("mousemove", x * k, y * k, "sleep", 0.08, "mousedown", 1, "sleep", 0.15, "mouseup", 1,
                              "sleep", 0.12, "mousemove", 650 * k, 450 * k)
 
-    def grab(self):
-        """The game's window at the top left corner."""
+    def grab(self):  # the game's window, at the top left corner
         w, h = 800 * self.scale, 600 * self.scale
         return Shot(self.display.x.screen().root.get_image(0, 0, w, h, X.ZPixmap, 0xFFFFFFFF).data, self.scale)
 
